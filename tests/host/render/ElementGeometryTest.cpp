@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "skin/window/ElementGeometry.h"
+
+namespace {
+
+const ElementPiece* FindTarget(const std::vector<ElementPiece>& pieces, GeoRect target) {
+    auto it = std::find_if(pieces.begin(), pieces.end(), [&](const ElementPiece& p) { return p.target == target; });
+    return it == pieces.end() ? nullptr : &*it;
+}
+
+} // namespace
+
+TEST(ElementGeometry, FrameSourceAlongEitherAxis) {
+    EXPECT_EQ(FrameSource(400, 21, false, 5, 1), (GeoRect{0, 0, 80, 21}));
+    EXPECT_EQ(FrameSource(400, 21, false, 5, 4), (GeoRect{240, 0, 320, 21}));
+    EXPECT_EQ(FrameSource(323, 42, true, 2, 2), (GeoRect{0, 21, 323, 42}));
+    EXPECT_EQ(FrameSource(8, 294, false, 2, 2), (GeoRect{4, 0, 8, 294}));
+    EXPECT_EQ(FrameSource(58, 21, false, 3, 3), (GeoRect{38, 0, 57, 21})); // 58 div 3 = 19
+    // Bad skin values never read outside the strip.
+    EXPECT_EQ(FrameSource(40, 10, false, 0, 1), (GeoRect{0, 0, 40, 10}));
+    EXPECT_EQ(FrameSource(40, 10, false, 4, 9), (GeoRect{30, 0, 40, 10}));
+    EXPECT_EQ(FrameSource(40, 10, false, 4, 0), (GeoRect{0, 0, 10, 10}));
+}
+
+TEST(ElementGeometry, NinePartPiecesInOrder) {
+    // Frame 2 of a 5-frame 400 x 21 strip, margins 4/3/5/6, into 100 x 30.
+    const GeoRect frame = FrameSource(400, 21, false, 5, 2);
+    const auto pieces = NinePartPieces(frame, 100, 30, {4, 3, 5, 6}, false);
+    const ElementPiece want[] = {
+        {{0, 0, 4, 3}, {80, 0, 84, 3}},         // top-left
+        {{0, 24, 4, 30}, {80, 15, 84, 21}},     // bottom-left
+        {{95, 0, 100, 3}, {155, 0, 160, 3}},    // top-right
+        {{0, 3, 4, 24}, {80, 3, 84, 15}},       // left edge
+        {{4, 0, 95, 3}, {84, 0, 155, 3}},       // top edge
+        {{4, 3, 95, 24}, {84, 3, 155, 15}},     // centre
+        {{95, 24, 100, 30}, {155, 15, 160, 21}}, // bottom-right
+        {{95, 3, 100, 24}, {155, 3, 160, 15}},  // right edge
+        {{4, 24, 95, 30}, {84, 15, 155, 21}},   // bottom edge
+    };
+    ASSERT_EQ(pieces.size(), std::size(want));
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        EXPECT_EQ(pieces[i].target, want[i].target) << i;
+        EXPECT_EQ(pieces[i].source, want[i].source) << i;
+        EXPECT_FALSE(pieces[i].tiled);
+    }
+    EXPECT_TRUE(NinePartPieces(frame, 100, 30, {4, 3, 5, 6}, true)[5].tiled);
+}
+
+TEST(ElementGeometry, NarrowTargetDropsBothMarginsOfThatAxis) {
+    const GeoRect frame{0, 0, 20, 20};
+    // 8 wide < 5 + 5: no left or right margins, the whole frame width stretched; top and bottom stay.
+    const auto pieces = NinePartPieces(frame, 8, 30, {5, 4, 5, 4}, false);
+    ASSERT_EQ(pieces.size(), 3u);
+    EXPECT_EQ(pieces[0].target, (GeoRect{0, 0, 8, 4}));
+    EXPECT_EQ(pieces[0].source, (GeoRect{0, 0, 20, 4}));
+    EXPECT_EQ(pieces[1].target, (GeoRect{0, 4, 8, 26}));
+    EXPECT_EQ(pieces[1].source, (GeoRect{0, 4, 20, 16}));
+    EXPECT_EQ(pieces[2].target, (GeoRect{0, 26, 8, 30}));
+    // Too low as well: one piece, the whole frame.
+    const auto tiny = NinePartPieces(frame, 8, 6, {5, 4, 5, 4}, false);
+    ASSERT_EQ(tiny.size(), 1u);
+    EXPECT_EQ(tiny[0].source, frame);
+    EXPECT_EQ(tiny[0].target, (GeoRect{0, 0, 8, 6}));
+    // Exactly the margins: no centre, corners only.
+    EXPECT_EQ(NinePartPieces(frame, 10, 8, {5, 4, 5, 4}, false).size(), 4u);
+    // Nothing for an empty target.
+    EXPECT_TRUE(NinePartPieces(frame, 0, 8, {}, false).empty());
+}
+
+TEST(ElementGeometry, FrameSmallerThanItsMarginsNeverReadsBackwards) {
+    // A 6-pixel frame with margins 4 + 4 into a wide target: the centre's source would be inverted.
+    const auto pieces = NinePartPieces({0, 0, 6, 10}, 50, 10, {4, 0, 4, 0}, false);
+    for (const auto& p : pieces) {
+        EXPECT_TRUE(p.source.HasArea());
+        EXPECT_TRUE(p.target.HasArea());
+    }
+    EXPECT_EQ(FindTarget(pieces, {4, 0, 46, 10}), nullptr);
+}
+
+TEST(ElementGeometry, TilesRunPastTheTarget) {
+    const auto points = TilePositions({2, 3, 12, 8}, 4, 3);
+    const GeoPoint want[] = {{2, 3}, {6, 3}, {10, 3}, {2, 6}, {6, 6}, {10, 6}};
+    EXPECT_EQ(points, std::vector<GeoPoint>(std::begin(want), std::end(want)));
+    EXPECT_TRUE(TilePositions({0, 0, 10, 10}, 0, 3).empty()); // a zero-width centre draws nothing
+    EXPECT_TRUE(TilePositions({0, 0, 10, 10}, 3, -1).empty());
+}
+
+TEST(ElementGeometry, ThreeSliceRepeatsTheMiddle) {
+    // Frame 30 wide (left 5, right 7, middle 18) into 50 x 12.
+    const auto pieces = ThreeSlicePieces({30, 0, 60, 20}, 50, 12, 5, 7);
+    ASSERT_EQ(pieces.size(), 5u);
+    EXPECT_EQ(pieces[0].target, (GeoRect{0, 0, 5, 12}));
+    EXPECT_EQ(pieces[0].source, (GeoRect{30, 0, 35, 20}));
+    EXPECT_EQ(pieces[1].target, (GeoRect{5, 0, 23, 12}));
+    EXPECT_EQ(pieces[1].source, (GeoRect{35, 0, 53, 20}));
+    EXPECT_EQ(pieces[2].target, (GeoRect{23, 0, 41, 12}));
+    EXPECT_EQ(pieces[3].target, (GeoRect{41, 0, 59, 12})); // runs under the right piece
+    EXPECT_EQ(pieces[4].target, (GeoRect{43, 0, 50, 12}));
+    EXPECT_EQ(pieces[4].source, (GeoRect{53, 0, 60, 20}));
+    // A frame with no middle ends (no endless loop).
+    EXPECT_EQ(ThreeSlicePieces({0, 0, 12, 20}, 50, 12, 5, 7).size(), 2u);
+}
+
+TEST(ElementGeometry, StretchedThreeSlice) {
+    const GeoRect frame{0, 0, 40, 10};
+    const auto narrow = StretchedThreeSlicePieces(frame, {5, 5, 35, 25}, 8, 8);
+    ASSERT_EQ(narrow.size(), 1u);
+    EXPECT_EQ(narrow[0].source, frame);
+    const auto wide = StretchedThreeSlicePieces(frame, {5, 5, 105, 25}, 8, 6);
+    ASSERT_EQ(wide.size(), 3u);
+    EXPECT_EQ(wide[0].target, (GeoRect{5, 5, 13, 25}));
+    EXPECT_EQ(wide[1].target, (GeoRect{13, 5, 99, 25}));
+    EXPECT_EQ(wide[1].source, (GeoRect{8, 0, 34, 10}));
+    EXPECT_EQ(wide[2].target, (GeoRect{99, 5, 105, 25}));
+    EXPECT_EQ(wide[2].source, (GeoRect{34, 0, 40, 10}));
+}
+
+TEST(ElementGeometry, CentredFrameRoundsTowardZero) {
+    EXPECT_EQ(CentredFrameTarget({10, 10, 31, 30}, 10, 5), (GeoRect{15, 17, 25, 22}));
+    EXPECT_EQ(CentredFrameTarget({0, 0, 7, 7}, 10, 10), (GeoRect{-1, -1, 9, 9})); // -1.5 -> -1
+}

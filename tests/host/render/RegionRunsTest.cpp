@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "skin/window/RegionRuns.h"
+
+namespace {
+
+constexpr std::uint32_t Key = 0xFF00FF; // stored as 0x00RRGGBB: magenta reads the same
+constexpr std::uint32_t Solid = 0x204080;
+
+struct Collected {
+    std::vector<std::vector<GeoRect>> batches;
+    RegionBatchSink Sink() {
+        return [this](const std::vector<GeoRect>& b) { batches.push_back(b); };
+    }
+    std::vector<GeoRect> All() const {
+        std::vector<GeoRect> all;
+        for (const auto& b : batches) all.insert(all.end(), b.begin(), b.end());
+        return all;
+    }
+};
+
+} // namespace
+
+TEST(RegionRuns, RunsOfOpaquePixelsMovedByTheOffsets) {
+    // Row 0: K S S K S   Row 1: S S S S S   Row 2: K K K K K
+    const std::vector<std::uint32_t> pixels = {Key, Solid, Solid, Key, Solid, Solid, Solid, Solid, Solid, Solid,
+                                               Key, Key,   Key,   Key, Key};
+    Collected got;
+    const auto count = CollectOpaqueRuns({pixels.data(), 5, 3, 5}, RegionKey{}, 10, 20, got.Sink());
+    const std::vector<GeoRect> want = {{11, 20, 13, 21}, {14, 20, 15, 21}, {10, 21, 15, 22}};
+    EXPECT_EQ(count, 3u);
+    EXPECT_EQ(got.All(), want);
+    EXPECT_EQ(BoundingBox(want), (GeoRect{10, 20, 15, 22}));
+}
+
+TEST(RegionRuns, AllKeyGivesNothing) {
+    const std::vector<std::uint32_t> pixels(12, Key);
+    Collected got;
+    EXPECT_EQ(CollectOpaqueRuns({pixels.data(), 4, 3, 4}, RegionKey{}, 0, 0, got.Sink()), 0u);
+    EXPECT_TRUE(got.batches.empty());
+}
+
+TEST(RegionRuns, TolerancesWidenTheKeyUpwards) {
+    struct Case {
+        std::uint32_t pixel;
+        bool opaque;
+    } cases[] = {
+        {0xFF00FF, false}, {0xFF01FF, false}, // green 1 is within tolerance 1
+        {0xFF02FF, true},                     // green 2 is not
+        {0xFE00FF, true},  {0xFF00FE, true},  // below the key never matches
+    };
+    for (const auto& c : cases) {
+        Collected got;
+        CollectOpaqueRuns({&c.pixel, 1, 1, 1}, RegionKey{}, 0, 0, got.Sink());
+        EXPECT_EQ(!got.batches.empty(), c.opaque) << std::hex << c.pixel;
+    }
+    // A wider green tolerance takes green 2 in too; the red range is cut at 255.
+    const std::uint32_t green2 = 0xFF02FF;
+    Collected got;
+    CollectOpaqueRuns({&green2, 1, 1, 1}, RegionKey{0xFF00FF, 1, 5, 200}, 0, 0, got.Sink());
+    EXPECT_TRUE(got.batches.empty());
+}
+
+TEST(RegionRuns, FlushesEveryBatchSizeRectangles) {
+    // 4500 rows, each one run: batches of 2000, 2000 and 500.
+    const std::vector<std::uint32_t> pixels(4500, Solid);
+    Collected got;
+    EXPECT_EQ(CollectOpaqueRuns({pixels.data(), 1, 4500, 1}, RegionKey{}, 0, 0, got.Sink()), 4500u);
+    ASSERT_EQ(got.batches.size(), 3u);
+    EXPECT_EQ(got.batches[0].size(), 2000u);
+    EXPECT_EQ(got.batches[1].size(), 2000u);
+    EXPECT_EQ(got.batches[2].size(), 500u);
+    EXPECT_EQ(got.batches[2].back(), (GeoRect{0, 4499, 1, 4500}));
+    // Exactly one full batch: no empty batch after it.
+    Collected exact;
+    CollectOpaqueRuns({pixels.data(), 1, 2000, 1}, RegionKey{}, 0, 0, exact.Sink());
+    EXPECT_EQ(exact.batches.size(), 1u);
+}
+
+TEST(RegionRuns, BottomUpStride) {
+    const std::vector<std::uint32_t> pixels = {Solid, Key, Key, Solid}; // stored rows: S K / K S
+    Collected got;
+    CollectOpaqueRuns({pixels.data() + 2, 2, 2, -2}, RegionKey{}, 0, 0, got.Sink());
+    const std::vector<GeoRect> want = {{1, 0, 2, 1}, {0, 1, 1, 2}};
+    EXPECT_EQ(got.All(), want);
+}
