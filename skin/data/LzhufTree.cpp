@@ -1,0 +1,125 @@
+#include "skin/data/LzhufTree.h"
+
+#include <algorithm>
+
+namespace lzhuf {
+
+const std::array<std::uint8_t, 64> PositionCodeLength = {
+    3, 4, 4, 4, 5, 5, 5, 5, 5, 5, 5, 5, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 7, 7, 7, 7, 7, 7, 7, 7,
+    7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8,
+};
+
+const std::array<std::uint8_t, 64> PositionCode = {
+    0x00, 0x20, 0x30, 0x40, 0x50, 0x58, 0x60, 0x68, 0x70, 0x78, 0x80, 0x88, 0x90, 0x94, 0x98, 0x9C,
+    0xA0, 0xA4, 0xA8, 0xAC, 0xB0, 0xB4, 0xB8, 0xBC, 0xC0, 0xC2, 0xC4, 0xC6, 0xC8, 0xCA, 0xCC, 0xCE,
+    0xD0, 0xD2, 0xD4, 0xD6, 0xD8, 0xDA, 0xDC, 0xDE, 0xE0, 0xE2, 0xE4, 0xE6, 0xE8, 0xEA, 0xEC, 0xEE,
+    0xF0, 0xF1, 0xF2, 0xF3, 0xF4, 0xF5, 0xF6, 0xF7, 0xF8, 0xF9, 0xFA, 0xFB, 0xFC, 0xFD, 0xFE, 0xFF,
+};
+
+const PositionDecodeTable& PositionDecoding() {
+    static const PositionDecodeTable table = [] {
+        PositionDecodeTable t{};
+        // The codes form a complete prefix code: every byte begins with exactly one of them.
+        for (int upper = 0; upper < 64; ++upper) {
+            const int length = PositionCodeLength[upper];
+            const int first = PositionCode[upper], span = 1 << (8 - length);
+            for (int b = first; b < first + span; ++b) {
+                t.upper[b] = static_cast<std::uint8_t>(upper);
+                t.length[b] = static_cast<std::uint8_t>(length);
+            }
+        }
+        return t;
+    }();
+    return table;
+}
+
+void Tree::Reset() {
+    for (int i = 0; i < SymbolCount; ++i) {
+        freq_[i] = 1;
+        son_[i] = i + TableSize;
+        parent_[i + TableSize] = i;
+    }
+    for (int i = 0, j = SymbolCount; j <= Root; i += 2, ++j) {
+        freq_[j] = freq_[i] + freq_[i + 1];
+        son_[j] = i;
+        parent_[i] = parent_[i + 1] = j;
+    }
+    freq_[TableSize] = 0xFFFF;
+    parent_[Root] = 0;
+}
+
+void Tree::Rebuild() {
+    // Gather the leaves at the front, halving their frequencies (rounded up).
+    int j = 0;
+    for (int i = 0; i < TableSize; ++i) {
+        if (son_[i] >= TableSize) {
+            freq_[j] = (freq_[i] + 1) / 2;
+            son_[j] = son_[i];
+            ++j;
+        }
+    }
+    // Join pairs of nodes, inserting each new node where its frequency keeps the order.
+    for (int i = 0, node = SymbolCount; node < TableSize; i += 2, ++node) {
+        const unsigned f = freq_[i] + freq_[i + 1];
+        int k = node - 1;
+        while (f < freq_[k]) --k;
+        ++k;
+        std::copy_backward(freq_.begin() + k, freq_.begin() + node, freq_.begin() + node + 1);
+        std::copy_backward(son_.begin() + k, son_.begin() + node, son_.begin() + node + 1);
+        freq_[k] = f;
+        son_[k] = i;
+    }
+    for (int i = 0; i < TableSize; ++i) {
+        const int k = son_[i];
+        if (k >= TableSize)
+            parent_[k] = i;
+        else
+            parent_[k] = parent_[k + 1] = i;
+    }
+}
+
+void Tree::Update(int symbol) {
+    if (freq_[Root] == MaxFrequency) Rebuild();
+    int c = parent_[symbol + TableSize];
+    do {
+        const unsigned k = ++freq_[c];
+        int l = c + 1;
+        if (k > freq_[l]) {
+            // Move the node past every node whose frequency it now exceeds (the sentinel stops the walk).
+            while (k > freq_[++l]) {
+            }
+            --l;
+            freq_[c] = freq_[l];
+            freq_[l] = k;
+
+            const int i = son_[c];
+            parent_[i] = l;
+            if (i < TableSize) parent_[i + 1] = l;
+
+            const int s = son_[l];
+            son_[l] = i;
+            parent_[s] = c;
+            if (s < TableSize) parent_[s + 1] = c;
+            son_[c] = s;
+
+            c = l;
+        }
+        c = parent_[c];
+    } while (c != 0);
+}
+
+int Tree::Code(int symbol, std::uint64_t& bits) const {
+    std::uint64_t code = 0;
+    int length = 0;
+    int node = parent_[symbol + TableSize];
+    do {
+        // An odd node is the second child of its parent: bit 1.
+        code |= static_cast<std::uint64_t>(node & 1) << length;
+        ++length;
+        node = parent_[node];
+    } while (node != Root);
+    bits = code;
+    return length;
+}
+
+} // namespace lzhuf
