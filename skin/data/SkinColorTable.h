@@ -1,0 +1,47 @@
+// The skin's named colours, palette and custom colours, read from the definition text.
+#pragma once
+
+#include "skin/data/SkinColor.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+class TQuickIni;
+
+// Named colours of the section "Colours"; a missing or empty key leaves the system colour.
+struct TSkinColors {
+    TSkinColor WindowText = clWindowText;
+    TSkinColor ButtonFace = clBtnFace;
+    TSkinColor Scrollbar = clScrollBar;
+    TSkinColor HilightText = clHighlightText;
+    TSkinColor Hilight = clHighlight;
+    TSkinColor Menubar = clBtnFace;
+    TSkinColor Menu = clMenu;
+    TSkinColor MenuText = clMenuText;
+    TSkinColor ButtonText = clBtnText;
+    TSkinColor ButtonHilight = clBtnHighlight;
+    TSkinColor Buttonlight = clBtnHighlight;
+    TSkinColor ButtonShadow = clBtnShadow;
+    TSkinColor ButtonDkShadow = cl3DDkShadow;
+    TSkinColor MenuBarText = clMenuText;
+    TSkinColor TitleTextActive = clCaptionText;
+    TSkinColor TitleTextNoActive = clInactiveCaptionText;
+};
+
+inline constexpr int CustomColorCount = 10;
+using TCustomColors = std::array<TSkinColor, CustomColorCount>;
+
+// The section "Colours" (any letter case) read into the named colours.
+TSkinColors ReadSkinColors(const TQuickIni& ini);
+
+// One colour per section whose upper-cased name begins with "COLOUR" and is not "COLOURS", in the order
+// of the given section names (text order), from its key "color" (default the window text reference).
+std::vector<TSkinColor> ReadPalette(const TQuickIni& ini, const std::vector<std::string>& sectionNames);
+
+// "Color0" to "Color9" of "Customcolors", white when missing.
+TCustomColors ReadCustomColors(const TQuickIni& ini);
+
+// Sets `colour` to the RGB of the integer keys stem + "R", stem + "G", stem + "B" when all three are 0 or
+// more; otherwise leaves it as it is.
+void ReadRGB(const TQuickIni& ini, const std::string& section, const std::string& stem, TSkinColor& colour);
