@@ -3,12 +3,16 @@
 #include <cstdio>
 #include <vector>
 
-#include "runtime/SysUtils.h"
-
 namespace {
 
 // Error texts travel as 8-bit text in the system's code page, like every framework message.
-std::string Narrow(const std::wstring& text) { return AnsiFromWide(text); }
+std::string Narrow(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
+    if (n > 0) WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+    return out;
+}
 
 std::wstring TrimEnd(std::wstring text) {
     while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ' || text.back() == L'.'))
@@ -130,7 +134,7 @@ OleObject ObjectOf(OleVariant&& result, const wchar_t* member) {
         if (SUCCEEDED(v.punkVal->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&queried)))) return OleObject(queried);
     }
     if (dispatch == nullptr)
-        throw OleError(E_POINTER, "Variant does not reference an automation object (" + AnsiFromWide(member) + ")");
+        throw OleError(E_POINTER, "Variant does not reference an automation object (" + Narrow(member) + ")");
     dispatch->AddRef();
     return OleObject(dispatch);
 }

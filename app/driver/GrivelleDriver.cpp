@@ -1,0 +1,73 @@
+// Runs one import through Grivelle's window as a user would: finds the window by its caption, types
+// the folder into the first edit, presses "导入", and waits for the job's end (the file the Excel
+// stand-in writes when the workbook is made visible). Saves screenshots of the window on the way.
+//
+//   GrivelleDriver.exe --folder DIR --done FILE [--type PATTERN] [--shot-busy BMP] [--shot BMP] [--timeout MS]
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "UiDriver.h"
+
+namespace {
+
+bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+int Fail(const char* what) {
+    std::fprintf(stderr, "GrivelleDriver: %s\n", what);
+    return 1;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    std::wstring folder, done, type, shotBusy, shot;
+    DWORD timeout = 120000;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::wstring key = argv[i], value = argv[i + 1];
+        if (key == L"--folder") folder = value;
+        else if (key == L"--done") done = value;
+        else if (key == L"--type") type = value;
+        else if (key == L"--shot-busy") shotBusy = value;
+        else if (key == L"--shot") shot = value;
+        else if (key == L"--timeout") timeout = static_cast<DWORD>(std::wcstoul(value.c_str(), nullptr, 10));
+    }
+    if (folder.empty() || done.empty()) return Fail("usage: --folder DIR --done FILE [--type P] [--shot-busy BMP] [--shot BMP]");
+
+    HWND main = ui::WaitForWindow(L"", L"Grivelle", 0, 60000);
+    if (main == nullptr) return Fail("no window \"Grivelle\"");
+    SetForegroundWindow(main);
+
+    const auto edits = ui::ChildrenOfClass(main, L"Edit");
+    if (edits.empty()) return Fail("no edit in the window");
+    ui::SetText(edits.front(), folder);  // the folder edit comes first
+    if (!type.empty()) {
+        const auto combos = ui::ChildrenOfClass(main, L"ComboBox");
+        if (combos.empty()) return Fail("no picture type box");
+        ui::SetText(combos.front(), type);
+    }
+    HWND submit = ui::ChildWithText(main, L"导入");
+    if (submit == nullptr) return Fail("no button \"导入\"");
+    Sleep(300);
+    DeleteFileW(done.c_str());
+    ui::Press(submit);
+
+    if (!shotBusy.empty()) {
+        const auto bars = ui::ChildrenOfClass(main, L"progress");
+        if (!bars.empty() && ui::WaitUntil([&] { return IsWindowVisible(bars.front()) != FALSE; }, 30000)) {
+            Sleep(1500);  // let a few pictures go in
+            ui::SaveWindowBitmap(main, shotBusy);
+        }
+    }
+    if (!ui::WaitUntil([&] { return FileExists(done); }, timeout)) return Fail("the import did not end in time");
+    Sleep(1000);
+    if (!shot.empty()) {
+        SetForegroundWindow(main);
+        RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_FRAME | RDW_UPDATENOW);
+        Sleep(500);
+        if (!ui::SaveWindowBitmap(main, shot)) return Fail("could not capture the window");
+    }
+    std::printf("GrivelleDriver: import done\n");
+    return 0;
+}
