@@ -1,0 +1,1138 @@
+#!/usr/bin/env python3
+"""Draws Grivelle's stored skin "Grivelle Sky" into this folder: the element bitmaps (24-bit, magenta
+0xFF00FF where an element is transparent or cut away) and the definition text skin.ini, plus the packing
+order skinpack.order (bitmaps first, one name listed twice, the definition text last).
+
+Every element is drawn pixel by pixel at its final size: no scaling, no anti-aliasing against the key
+colour, so that no pink fringe survives the transparent drawing and the window regions cut from the
+borders. Centres that the painters stretch are uniform along the stretched axis.
+
+Run with /usr/bin/python3 (needs Pillow). The outputs are kept in the repository; run it again after
+changing the artwork and commit both.
+"""
+import math
+import os
+import sys
+
+from PIL import Image
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+MAG = (255, 0, 255)
+
+# Colours of the banner: dark blue lettering on a pale blue gradient.
+INK = (27, 58, 107)
+INK_SOFT = (60, 88, 132)
+ACCENT = (74, 122, 188)
+ACCENT_DARK = (52, 96, 160)
+PALE_TOP = (244, 249, 254)
+PALE_BOTTOM = (211, 227, 245)
+FACE = (236, 242, 249)
+TRACK = (233, 240, 248)
+LINE = (166, 188, 216)
+LINE_SOFT = (199, 213, 231)
+OUTLINE = (79, 115, 163)
+DISABLED_LINE = (195, 204, 216)
+DISABLED_FILL = (242, 245, 249)
+DISABLED_INK = (160, 172, 188)
+WHITE = (255, 255, 255)
+
+written = []
+
+
+def mix(a, b, t):
+    return tuple(int(round(a[i] + (b[i] - a[i]) * t)) for i in range(3))
+
+
+def canvas(w, h, colour=MAG):
+    return Image.new("RGB", (w, h), colour)
+
+
+def vgrad(top, bottom):
+    """Fill function: a vertical gradient over the shape's own height."""
+    return lambda x, y, w, h: mix(top, bottom, y / max(h - 1, 1))
+
+
+def hgrad(left, right):
+    return lambda x, y, w, h: mix(left, right, x / max(w - 1, 1))
+
+
+def flat(colour):
+    return lambda x, y, w, h: colour
+
+
+def inside_round(x, y, w, h, r):
+    """Is pixel (x, y) of a w x h box inside the rounded rectangle of corner radius r (pixel centres)?"""
+    if x < 0 or y < 0 or x >= w or y >= h:
+        return False
+    if r <= 0:
+        return True
+    cx = min(max(x + 0.5, r), w - r)
+    cy = min(max(y + 0.5, r), h - r)
+    return (x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2 <= r * r + 0.25
+
+
+def shape(img, box, r, fill, outline=None, highlight=None, corners=(True, True, True, True)):
+    """Rounded rectangle in box (x0, y0, x1, y1): fill(x, y, w, h) inside, a 1-pixel outline on the edge
+    (pixels inside with a 4-neighbour outside), an optional highlight on the row just below the top edge.
+    corners: which corners (top-left, top-right, bottom-right, bottom-left) are rounded."""
+    x0, y0, x1, y1 = box
+    w, h = x1 - x0, y1 - y0
+    px = img.load()
+
+    def inside(x, y):
+        if x < 0 or y < 0 or x >= w or y >= h:
+            return False
+        quadrant = (0 if x < w / 2 else 1) if y < h / 2 else (3 if x < w / 2 else 2)
+        return inside_round(x, y, w, h, r if corners[quadrant] else 0)
+
+    for y in range(h):
+        for x in range(w):
+            if not inside(x, y):
+                continue
+            edge = not (inside(x - 1, y) and inside(x + 1, y) and inside(x, y - 1) and inside(x, y + 1))
+            if edge and outline is not None:
+                colour = outline
+            elif highlight is not None and not inside(x, y - 2) and inside(x, y - 1):
+                colour = highlight
+            else:
+                colour = fill(x, y, w, h)
+            if 0 <= x0 + x < img.width and 0 <= y0 + y < img.height:
+                px[x0 + x, y0 + y] = colour
+
+
+def plot(img, ox, oy, pattern, colour):
+    """Pixel art: '#' full colour, '+' half towards what is there."""
+    px = img.load()
+    for dy, row in enumerate(pattern):
+        for dx, ch in enumerate(row):
+            if ch == "#":
+                px[ox + dx, oy + dy] = colour
+            elif ch == "+":
+                under = px[ox + dx, oy + dy]
+                px[ox + dx, oy + dy] = colour if under == MAG else mix(under, colour, 0.5)
+
+
+def centred(img, box, pattern, colour, dx=0, dy=0):
+    x0, y0, x1, y1 = box
+    pw, ph = max(len(r) for r in pattern), len(pattern)
+    plot(img, x0 + (x1 - x0 - pw) // 2 + dx, y0 + (y1 - y0 - ph) // 2 + dy, pattern, colour)
+
+
+def save(img, name):
+    img.save(os.path.join(HERE, name), format="BMP")
+    written.append(name)
+
+
+def strip(frames):
+    """Frames of equal size side by side."""
+    w, h = frames[0].size
+    out = canvas(w * len(frames), h)
+    for i, f in enumerate(frames):
+        out.paste(f, (i * w, 0))
+    return out
+
+
+def stack(frames):
+    w, h = frames[0].size
+    out = canvas(w, h * len(frames))
+    for i, f in enumerate(frames):
+        out.paste(f, (0, i * h))
+    return out
+
+
+def rotate_pattern(pattern):
+    """A quarter turn clockwise."""
+    h, w = len(pattern), len(pattern[0])
+    return ["".join(pattern[h - 1 - y][x] for y in range(h)) for x in range(w)]
+
+
+def flip_pattern(pattern):
+    return list(reversed(pattern))
+
+
+def mirror_pattern(pattern):
+    return [row[::-1] for row in pattern]
+
+
+# ---------------------------------------------------------------------------------------------------
+# Window frame: one whole window drawn at 331 x 294 and cut into the four border elements.
+# Left and right 4 wide (frames side by side), top 21 high and bottom 4 high (frames stacked).
+FRAME_W, FRAME_H, L, T, B = 331, 294, 4, 21, 4
+TOP_RADIUS, BOTTOM_RADIUS = 7, 5
+
+FRAME_STATES = {
+    "active": dict(outline=OUTLINE, top=(246, 250, 255), bottom=(205, 223, 244), side=(205, 223, 244),
+                   inner=(160, 184, 215), shine=(255, 255, 255)),
+    "inactive": dict(outline=(150, 166, 188), top=(250, 251, 253), bottom=(229, 235, 242),
+                     side=(229, 235, 242), inner=(200, 210, 223), shine=(255, 255, 255)),
+}
+
+
+def window_frame(state):
+    c = FRAME_STATES[state]
+    img = canvas(FRAME_W, FRAME_H)
+    px = img.load()
+    w, h = FRAME_W, FRAME_H
+
+    def inside(x, y):
+        if x < 0 or y < 0 or x >= w or y >= h:
+            return False
+        r = TOP_RADIUS if y < h / 2 else BOTTOM_RADIUS
+        return inside_round(x, y, w, h, r)
+
+    for y in range(h):
+        for x in range(w):
+            if not inside(x, y):
+                continue
+            edge = not (inside(x - 1, y) and inside(x + 1, y) and inside(x, y - 1) and inside(x, y + 1))
+            if edge:
+                colour = c["outline"]
+            elif y < T:
+                colour = mix(c["top"], c["bottom"], (y - 1) / (T - 2))
+                if not inside(x, y - 2):
+                    colour = mix(colour, c["shine"], 0.6)
+                if y == T - 1:
+                    colour = mix(c["bottom"], c["inner"], 0.45)
+            elif x == L - 1 or x == w - L or y == h - B:
+                colour = c["inner"]
+            else:
+                colour = c["side"]
+            px[x, y] = colour
+    # The client area is not part of any border element; leave it magenta so nothing suggests otherwise.
+    for y in range(T, h - B):
+        for x in range(L, w - L):
+            px[x, y] = MAG
+    return img
+
+
+def borders():
+    frames = {s: window_frame(s) for s in ("active", "inactive")}
+    cut = lambda img, box: img.crop(box)
+    left = [cut(frames[s], (0, 0, L, FRAME_H)) for s in ("active", "inactive")]
+    right = [cut(frames[s], (FRAME_W - L, 0, FRAME_W, FRAME_H)) for s in ("active", "inactive")]
+    top = [cut(frames[s], (L, 0, FRAME_W - L, T)) for s in ("active", "inactive")]
+    bottom = [cut(frames[s], (L, FRAME_H - B, FRAME_W - L, FRAME_H)) for s in ("active", "inactive")]
+    save(strip(left), "frame_left.bmp")  # 8 x 294
+    save(strip(right), "frame_right.bmp")
+    save(stack(top), "frame_top.bmp")  # 323 x 42
+    save(stack(bottom), "frame_bottom.bmp")  # 323 x 8
+
+
+def menubar():
+    frames = []
+    for top, bottom, line in ((PALE_BOTTOM, (226, 236, 248), (186, 205, 230)),
+                              ((229, 235, 242), (238, 242, 247), (208, 216, 227))):
+        f = canvas(40, 19)
+        px = f.load()
+        for y in range(19):
+            for x in range(40):
+                px[x, y] = line if y == 18 else mix(top, bottom, y / 17)
+        frames.append(f)
+    save(stack(frames), "menubar.bmp")  # a vertical strip: active, inactive
+
+
+# ---------------------------------------------------------------------------------------------------
+# Caption buttons: 19 x 21 frames (normal, pressed, hot) in a 58 x 21 strip (the last column unused).
+GLYPH_CLOSE = ["#.....#", ".#...#.", "..#.#..", "...#...", "..#.#..", ".#...#.", "#.....#"]
+GLYPH_CLOSE = [r.replace("#", "#") for r in GLYPH_CLOSE]
+GLYPH_MAX = ["#########", "#########", "#.......#", "#.......#", "#.......#", "#.......#", "#########"]
+GLYPH_RESTORE = ["..#######", "..#######", "..#.....#", "#######.#", "#######.#", "#.....###",
+                 "#.....#..", "#.....#..", "#######.."]
+GLYPH_MIN = ["########", "########"]
+GLYPH_PIN = ["..###..", "..#.#..", "..#.#..", ".#####.", "...#...", "...#...", "...#..."]
+GLYPH_HELP = [".####.", "##..##", "....##", "...##.", "..##..", "......", "..##.."]
+GLYPH_SHADE = ["#######", "#######", "......."]
+
+# A thicker cross for legibility at this size.
+GLYPH_CLOSE = ["##....##", "###..###", ".######.", "..####..", "..####..", ".######.", "###..###",
+               "##....##"]
+
+
+def caption_button(glyph, danger=False, glyph_dy=0):
+    frames = []
+    for state in ("normal", "pressed", "hot"):
+        f = canvas(19, 21)
+        ink = INK
+        if state == "hot":
+            if danger:
+                shape(f, (1, 3, 18, 18), 3, vgrad((236, 96, 86), (206, 58, 48)), outline=(170, 44, 36))
+                ink = WHITE
+            else:
+                shape(f, (1, 3, 18, 18), 3, vgrad((255, 255, 255), (214, 230, 249)), outline=(122, 156, 200))
+        elif state == "pressed":
+            if danger:
+                shape(f, (1, 3, 18, 18), 3, vgrad((190, 52, 44), (214, 78, 68)), outline=(140, 34, 28))
+                ink = WHITE
+            else:
+                shape(f, (1, 3, 18, 18), 3, vgrad((181, 205, 235), (204, 222, 244)), outline=(79, 116, 166))
+        centred(f, (1, 3, 18, 18), glyph, ink, dy=glyph_dy + (1 if state == "pressed" else 0),
+                dx=1 if state == "pressed" else 0)
+        frames.append(f)
+    out = canvas(58, 21)
+    out.paste(strip(frames), (0, 0))
+    return out
+
+
+def caption_buttons():
+    save(caption_button(GLYPH_CLOSE, danger=True), "btn_close.bmp")
+    save(caption_button(GLYPH_MAX), "btn_max.bmp")
+    save(caption_button(GLYPH_RESTORE), "btn_restore.bmp")
+    save(caption_button(GLYPH_MIN, glyph_dy=3), "btn_min.bmp")
+    save(caption_button(GLYPH_PIN), "btn_pin.bmp")
+    save(caption_button(GLYPH_HELP), "btn_help.bmp")
+    save(caption_button(GLYPH_SHADE), "btn_shade.bmp")
+    # The icon button shows the window's icon; its image only tells the frame layout.
+    save(canvas(58, 21), "btn_icon.bmp")
+
+
+def mdi_buttons():
+    """12 cells of 15 x 15: minimize, restore, close; each normal, pressed, disabled, hot."""
+    cells = []
+    small = {
+        "min": ["######", "######"],
+        "restore": ["..#####", "..#####", "..#...#", "#####.#", "#####.#", "#...##.", "#####.."],
+        "close": ["##...##", ".##.##.", "..###..", ".##.##.", "##...##"],
+    }
+    for name, dy in (("min", 3), ("restore", 0), ("close", 0)):
+        for state in ("normal", "pressed", "disabled", "hot"):
+            f = canvas(15, 15)
+            ink = INK
+            if state == "hot":
+                shape(f, (0, 0, 15, 15), 3, vgrad(WHITE, (214, 230, 249)), outline=(122, 156, 200))
+            elif state == "pressed":
+                shape(f, (0, 0, 15, 15), 3, vgrad((181, 205, 235), (204, 222, 244)), outline=(79, 116, 166))
+            elif state == "disabled":
+                ink = DISABLED_INK
+            centred(f, (0, 0, 15, 15), small[name], ink, dy=dy)
+            cells.append(f)
+    save(strip(cells), "mdi_buttons.bmp")  # 180 x 15
+
+
+# ---------------------------------------------------------------------------------------------------
+# Push button, check box, radio button.
+BUTTON_STATES = {
+    "normal": dict(fill=vgrad((253, 254, 255), (224, 235, 248)), outline=(142, 169, 204), shine=WHITE),
+    "pressed": dict(fill=vgrad((196, 216, 240), (214, 229, 246)), outline=(85, 122, 172), shine=None),
+    "disabled": dict(fill=flat(DISABLED_FILL), outline=DISABLED_LINE, shine=None),
+    "hot": dict(fill=vgrad((255, 255, 255), (210, 228, 250)), outline=(86, 134, 198), shine=WHITE),
+    "focused": dict(fill=vgrad((253, 254, 255), (224, 235, 248)), outline=ACCENT, shine=(196, 218, 244)),
+}
+
+
+def push_button():
+    frames = []
+    for state in ("normal", "pressed", "disabled", "hot", "focused"):
+        s = BUTTON_STATES[state]
+        f = canvas(80, 21)
+        shape(f, (0, 0, 80, 21), 3, s["fill"], outline=s["outline"], highlight=s["shine"])
+        frames.append(f)
+    save(strip(frames), "pushbutton.bmp")  # 400 x 21
+
+
+CHECK_MARK = ["......#", ".....##", "#...##.", "##.##..", ".###...", "..#...."]
+RADIO_DOT = [".###.", "#####", "#####", "#####", ".###."]
+INDETERMINATE = ["#####", "#####", "#####", "#####", "#####"]
+
+
+def box_frame(state, mark, round_box):
+    f = canvas(13, 13)
+    fills = {"normal": vgrad(WHITE, (234, 241, 250)), "hot": vgrad(WHITE, (220, 234, 250)),
+             "pressed": flat((205, 222, 243)), "disabled": flat(DISABLED_FILL)}
+    outlines = {"normal": (130, 158, 196), "hot": ACCENT, "pressed": ACCENT_DARK, "disabled": DISABLED_LINE}
+    shape(f, (0, 0, 13, 13), 6.5 if round_box else 2, fills[state], outline=outlines[state])
+    ink = DISABLED_INK if state == "disabled" else INK
+    if mark == "check":
+        centred(f, (0, 0, 13, 13), CHECK_MARK, ink)
+    elif mark == "dot":
+        centred(f, (0, 0, 13, 13), RADIO_DOT, ACCENT if state != "disabled" else DISABLED_INK)
+    elif mark == "mixed":
+        centred(f, (0, 0, 13, 13), INDETERMINATE, ACCENT if state != "disabled" else DISABLED_INK)
+    return f
+
+
+def check_and_radio():
+    states = ("normal", "hot", "pressed", "disabled")
+    # 12 frames: unchecked, checked, indeterminate; each normal, hot, pressed, disabled.
+    check = [box_frame(s, m, False) for m in (None, "check", "mixed") for s in states]
+    save(strip(check), "check.bmp")  # 156 x 13
+    radio = [box_frame(s, m, True) for m in (None, "dot") for s in states]
+    save(strip(radio), "radio.bmp")  # 104 x 13
+
+
+# ---------------------------------------------------------------------------------------------------
+# Scroll bars.
+ARROW = ["...#...", "..###..", ".#####.", "#######"]  # pointing up
+
+
+def scroll_cell(state, pattern):
+    f = canvas(17, 17, TRACK)
+    if state == "hot":
+        shape(f, (1, 1, 16, 16), 3, vgrad(WHITE, (214, 230, 249)), outline=(141, 170, 208))
+    elif state == "pressed":
+        shape(f, (1, 1, 16, 16), 3, vgrad((183, 206, 236), (200, 219, 243)), outline=(96, 132, 180))
+    ink = DISABLED_INK if state == "disabled" else INK_SOFT
+    centred(f, (0, 0, 17, 17), pattern, ink, dx=1 if state == "pressed" else 0,
+            dy=1 if state == "pressed" else 0)
+    return f
+
+
+def grip_cell(state, vertical):
+    f = canvas(17, 17)
+    ink = {"normal": (236, 243, 251), "pressed": (255, 255, 255), "hot": (248, 251, 255)}[state]
+    lines = ["#.#.#", "#.#.#", "#.#.#", "#.#.#", "#.#.#"]
+    centred(f, (0, 0, 17, 17), rotate_pattern(lines) if vertical else lines, ink)
+    return f
+
+
+def scroll_bar():
+    up = ARROW
+    down = flip_pattern(up)
+    left = rotate_pattern(flip_pattern(rotate_pattern(up)))  # pointing left
+    left = [row for row in ["...#", "..##", ".###", "####", ".###", "..##", "...#"]]
+    right = mirror_pattern(left)
+    frames = []
+    for pattern in (left, right, up, down):
+        for state in ("normal", "pressed", "disabled", "hot"):
+            frames.append(scroll_cell(state, pattern))
+    for vertical in (False, True):
+        for state in ("normal", "pressed", "hot"):
+            frames.append(grip_cell(state, vertical))
+    frames.append(canvas(17, 17, TRACK))  # 23rd frame: the corner between two bars
+    save(strip(frames), "scrollbar.bmp")  # 391 x 17
+
+
+def scroll_tracks():
+    def track(w, h, vertical, colour, line):
+        f = canvas(w, h, colour)
+        px = f.load()
+        for i in range(h if vertical else w):
+            if vertical:
+                px[0, i] = line
+            else:
+                px[i, 0] = line
+        return f
+    states = [((233, 240, 248), (218, 228, 240)), ((214, 227, 243), (196, 213, 235)),
+              ((244, 246, 249), (232, 236, 241)), ((226, 235, 246), (210, 223, 239))]
+    save(strip([track(16, 17, False, c, l) for c, l in states]), "hscroll.bmp")  # 64 x 17
+    # Vertical track: the line runs down the left edge.
+    frames = []
+    for c, l in states:
+        f = canvas(17, 16, c)
+        px = f.load()
+        for y in range(16):
+            px[0, y] = l
+        frames.append(f)
+    save(strip(frames), "vscroll.bmp")  # 68 x 16
+
+
+THUMB_STATES = (("normal", vgrad((184, 205, 232), (160, 187, 222)), (118, 150, 194)),
+                ("pressed", vgrad((104, 142, 196), (90, 128, 184)), (62, 98, 150)),
+                ("hot", vgrad((160, 190, 230), (136, 172, 220)), (92, 130, 184)))
+
+
+def scroll_thumbs():
+    horizontal = []
+    vertical = []
+    for _, fill, outline in THUMB_STATES:
+        h = canvas(24, 17)
+        shape(h, (0, 2, 24, 15), 5, fill, outline=outline)
+        horizontal.append(h)
+        v = canvas(17, 24)
+        shape(v, (2, 0, 15, 24), 5, hgrad(fill(0, 0, 1, 2), fill(0, 1, 1, 2)), outline=outline)
+        vertical.append(v)
+    save(strip(horizontal), "hthumb.bmp")  # 72 x 17
+    save(strip(vertical), "vthumb.bmp")  # 51 x 24
+
+
+# ---------------------------------------------------------------------------------------------------
+# Edit and combo box.
+def sunk_edge():
+    frames = []
+    for outline, fill in ((LINE, WHITE), (ACCENT, WHITE), (DISABLED_LINE, DISABLED_FILL), (ACCENT, WHITE)):
+        f = canvas(24, 21)
+        shape(f, (0, 0, 24, 21), 2, flat(fill), outline=outline)
+        frames.append(f)
+    save(strip(frames), "sunkedge.bmp")  # 96 x 21
+
+
+def combo_button():
+    frames = []
+    looks = ((vgrad((250, 252, 255), (226, 236, 248)), LINE),
+             (vgrad((190, 211, 238), (208, 224, 245)), ACCENT),
+             (flat(DISABLED_FILL), DISABLED_LINE),
+             (vgrad((255, 255, 255), (208, 226, 249)), ACCENT))
+    for fill, outline in looks:
+        f = canvas(17, 21)
+        shape(f, (0, 0, 17, 21), 2, fill, outline=outline, corners=(False, True, True, False))
+        frames.append(f)
+    save(strip(frames), "combobutton.bmp")  # 68 x 21
+
+
+COMBO_ARROW = ["#######", ".#####.", "..###..", "...#..."]
+SIZE_GRIP = ["..........#", "...........", "........#.#", "...........", "......#.#.#", "...........",
+             "....#.#.#.#", "...........", "..#.#.#.#.#", "...........", "#.#.#.#.#.#"]
+
+
+def extra_images():
+    frames = []
+    for state in ("normal", "pressed", "disabled", "hot"):
+        f = canvas(12, 12)
+        ink = DISABLED_INK if state == "disabled" else (INK if state != "hot" else ACCENT_DARK)
+        centred(f, (0, 0, 12, 12), COMBO_ARROW, ink, dy=1 if state == "pressed" else 0)
+        frames.append(f)
+    grip = canvas(12, 12)
+    plot(grip, 0, 0, SIZE_GRIP, (150, 172, 202))
+    frames.append(grip)
+    save(strip(frames), "extraimages.bmp")  # 60 x 12
+
+
+# ---------------------------------------------------------------------------------------------------
+# Progress bar, track bar, up-down.
+def progress():
+    trough = canvas(40, 16)
+    shape(trough, (0, 0, 40, 16), 3, vgrad((224, 233, 244), (240, 245, 251)), outline=LINE)
+    bar = canvas(40, 16)
+    shape(bar, (0, 0, 40, 16), 3, vgrad((130, 180, 236), (60, 118, 196)), outline=(46, 94, 160),
+          highlight=(176, 210, 246))
+    save(strip([trough, bar]), "progress.bmp")  # 80 x 16
+    chunk = canvas(8, 12)
+    shape(chunk, (0, 0, 7, 12), 1, vgrad((130, 180, 236), (60, 118, 196)))
+    save(chunk, "progress_chunk.bmp")
+
+
+def track_images():
+    track = canvas(16, 4)
+    px = track.load()
+    rows = [(150, 172, 202), (214, 225, 240), (232, 239, 248), (255, 255, 255)]
+    for y, c in enumerate(rows):
+        for x in range(16):
+            px[x, y] = c
+    for x, y in ((0, 0), (15, 0), (0, 3), (15, 3)):
+        px[x, y] = MAG
+    save(track, "track.bmp")
+    save(track.transpose(Image.Transpose.TRANSPOSE), "trackvert.bmp")
+
+
+def trackbar_thumbs():
+    looks = (("normal", vgrad(WHITE, (214, 229, 248)), (106, 140, 186)),
+             ("pressed", vgrad((176, 202, 236), (196, 216, 242)), ACCENT_DARK),
+             ("disabled", flat(DISABLED_FILL), DISABLED_LINE),
+             ("hot", vgrad(WHITE, (200, 222, 250)), ACCENT),
+             ("focused", vgrad(WHITE, (214, 229, 248)), ACCENT))
+
+    def pointer(w, h, tip):
+        """A thumb with a point on one side: tip is 'down', 'up' or None (a plain pill)."""
+        cx = (w - 1) / 2
+
+        def inside(x, y):
+            if x < 0 or y < 0 or x >= w or y >= h:
+                return False
+            if tip is None:
+                return inside_round(x, y, w, h, 4)
+            yy = y if tip == "down" else h - 1 - y
+            if yy < h - 5:
+                return inside_round(x, yy, w, h - 5 + 2, 2) or yy >= 2
+            k = yy - (h - 6)
+            return abs(x - cx) <= cx * (1 - k / 5.0) + 0.01
+
+        frames = []
+        for _, fill, outline in looks:
+            f = canvas(w, h)
+            px = f.load()
+            for y in range(h):
+                for x in range(w):
+                    if not inside(x, y):
+                        continue
+                    edge = not (inside(x - 1, y) and inside(x + 1, y) and inside(x, y - 1) and inside(x, y + 1))
+                    px[x, y] = outline if edge else fill(x, y, w, h)
+            frames.append(f)
+        return frames
+
+    horz = pointer(11, 19, None)
+    save(strip(horz), "thumb_horz.bmp")
+    save(strip([f.transpose(Image.Transpose.TRANSPOSE) for f in horz]), "thumb_vert.bmp")
+    down = pointer(11, 19, "down")
+    up = pointer(11, 19, "up")
+    save(strip(down), "thumb_down.bmp")
+    save(strip(up), "thumb_up.bmp")
+    save(strip([f.transpose(Image.Transpose.TRANSPOSE) for f in down]), "thumb_right.bmp")
+    save(strip([f.transpose(Image.Transpose.TRANSPOSE) for f in up]), "thumb_left.bmp")
+
+
+def updown():
+    def cells(w, h, glyphs, corner_sets):
+        buttons = []
+        glyph_cells = []
+        for glyph, corners in zip(glyphs, corner_sets):
+            for state in ("normal", "pressed", "disabled", "hot"):
+                b = canvas(w, h)
+                look = BUTTON_STATES[state]
+                shape(b, (0, 0, w, h), 2, look["fill"], outline=look["outline"], corners=corners)
+                buttons.append(b)
+                g = canvas(w, h)
+                ink = DISABLED_INK if state == "disabled" else INK
+                centred(g, (0, 0, w, h), glyph, ink, dx=1 if state == "pressed" else 0)
+                glyph_cells.append(g)
+        return buttons, glyph_cells
+
+    small_up = ["..#..", ".###.", "#####"]
+    small_down = flip_pattern(small_up)
+    small_left = ["..#", ".##", "###", ".##", "..#"]
+    small_right = mirror_pattern(small_left)
+    b, g = cells(13, 17, (small_left, small_right), ((True, False, False, True), (False, True, True, False)))
+    save(strip(b), "updown_h.bmp")  # 104 x 17
+    save(strip(g), "updown_h_glyph.bmp")
+    b, g = cells(17, 10, (small_up, small_down), ((True, True, False, False), (False, False, True, True)))
+    save(strip(b), "updown_v.bmp")  # 136 x 10
+    save(strip(g), "updown_v_glyph.bmp")
+
+
+# ---------------------------------------------------------------------------------------------------
+# Tabs, group box, status bar, header, tool bar, menus.
+def tabs():
+    frames = []
+    looks = (("normal", vgrad((246, 249, 253), (225, 234, 246)), LINE, None),
+             ("selected", flat(WHITE), (142, 169, 204), ACCENT),
+             ("disabled", flat(DISABLED_FILL), DISABLED_LINE, None),
+             ("hot", vgrad(WHITE, (214, 229, 248)), (122, 156, 200), None),
+             ("focused", flat(WHITE), ACCENT, ACCENT))
+    for _, fill, outline, top in looks:
+        f = canvas(40, 22)
+        shape(f, (0, 0, 40, 23), 3, fill, outline=outline, corners=(True, True, False, False))
+        px = f.load()
+        if top:
+            for x in range(2, 38):
+                px[x, 1] = top
+        frames.append(f)
+    save(strip(frames), "tabs.bmp")  # 200 x 22
+    pane = canvas(40, 40, WHITE)
+    shape(pane, (0, 0, 40, 40), 0, flat(WHITE), outline=(142, 169, 204))
+    save(pane, "tab_border.bmp")
+    save(pane, "tab_pane.bmp")
+
+
+def group_box():
+    frames = []
+    for outline in (LINE, DISABLED_LINE):
+        f = canvas(20, 20)
+        shape(f, (0, 0, 20, 20), 4, flat(MAG), outline=outline)
+        frames.append(f)
+    save(strip(frames), "groupbox_edge.bmp")  # 40 x 20
+    label = canvas(20, 18)
+    shape(label, (0, 0, 20, 18), 4, vgrad(PALE_TOP, PALE_BOTTOM), outline=LINE_SOFT)
+    save(label, "groupbox.bmp")
+
+
+def status_bar():
+    frames = []
+    for kind in ("lowered", "raised", "flat"):
+        f = canvas(20, 20, FACE)
+        px = f.load()
+        for i in range(20):
+            if kind == "lowered":
+                px[i, 0] = px[0, i] = LINE_SOFT
+                px[i, 19] = px[19, i] = WHITE
+            elif kind == "raised":
+                px[i, 0] = px[0, i] = WHITE
+                px[i, 19] = px[19, i] = LINE_SOFT
+        frames.append(f)
+    save(strip(frames), "statusbar.bmp")  # 60 x 20
+
+
+def header_bar():
+    frames = []
+    for top, bottom in ((WHITE, (229, 237, 247)), ((246, 250, 255), (210, 227, 248)),
+                        ((206, 222, 242), (220, 232, 246)), (DISABLED_FILL, DISABLED_FILL), (WHITE, (229, 237, 247))):
+        f = canvas(40, 20)
+        px = f.load()
+        for y in range(20):
+            for x in range(40):
+                px[x, y] = mix(top, bottom, y / 18)
+        for x in range(40):
+            px[x, 19] = LINE
+        for y in range(3, 17):
+            px[39, y] = LINE_SOFT
+        frames.append(f)
+    save(strip(frames), "headerbar.bmp")  # 200 x 20
+
+
+def tool_bars():
+    frames = []
+    for state in ("normal", "pressed", "disabled", "hot", "checked"):
+        f = canvas(24, 24)
+        if state == "hot":
+            shape(f, (0, 0, 24, 24), 3, vgrad(WHITE, (214, 230, 249)), outline=(122, 156, 200))
+        elif state in ("pressed", "checked"):
+            shape(f, (0, 0, 24, 24), 3, vgrad((190, 211, 238), (208, 224, 245)), outline=(85, 122, 172))
+        frames.append(f)
+    save(strip(frames), "toolbars.bmp")  # 120 x 24
+
+
+def menus():
+    frames = []
+    for state in ("normal", "separator", "disabled", "selected", "pressed"):
+        f = canvas(40, 20)
+        if state == "separator":
+            px = f.load()
+            for x in range(2, 38):
+                px[x, 16] = LINE_SOFT
+                px[x, 17] = WHITE
+        elif state in ("selected", "pressed"):
+            shape(f, (1, 0, 39, 20), 3, vgrad((232, 241, 252), (208, 226, 248)), outline=(132, 166, 212))
+        frames.append(f)
+    save(strip(frames), "menuitem.bmp")  # 200 x 20
+    back = canvas(40, 40, (252, 253, 255))
+    px = back.load()
+    for i in range(40):
+        for edge in ((i, 0), (i, 39), (0, i), (39, i)):
+            px[edge] = (128, 154, 190)
+        for edge in ((i, 1), (i, 38), (1, i), (38, i)):
+            if 0 < i < 39:
+                px[edge] = WHITE
+    save(back, "menuback.bmp")
+
+
+# ---------------------------------------------------------------------------------------------------
+DEFINITION = """\
+; Grivelle Sky: the stored skin of Grivelle.
+; Dark blue lettering on a pale blue gradient, rounded window corners cut with magenta (255 0 255).
+
+[TitlebarSkin]
+SkinName=Grivelle Sky
+
+[Personality]
+Left=frame_left.bmp
+LeftTopHeight=21
+LeftBotHeight=6
+LeftFrame=2
+LeftStretch=1
+LeftTrans=1
+Right=frame_right.bmp
+RightTopHeight=21
+RightBotHeight=6
+RightFrame=2
+RightStretch=1
+RightTrans=1
+Top=frame_top.bmp
+TopTopHeight=8
+TopBotHeight=8
+TopFrame=2
+TopStretch=1
+TopTrans=1
+Bottom=frame_bottom.bmp
+BottomTopHeight=6
+BottomBotHeight=6
+BottomFrame=2
+BottomStretch=1
+BottomTrans=1
+TextShift=25
+TextShiftVert=0
+TextRightClip=72
+TextAlignment=0
+Textbackground=0
+TXTBackleft=0
+TXTBackRight=0
+ActiveTextR=27
+ActiveTextG=58
+ActiveTextB=107
+InActiveTextR=120
+InActiveTextG=138
+InActiveTextB=164
+menuBar=menubar.bmp
+TileMenu=1
+TileLeftMenu=4
+TileRightMenu=4
+
+[Fonts]
+FontHeight=14
+
+[Colours]
+WindowText=28 43 69
+ButtonFace=236 242 249
+Scrollbar=233 240 248
+HilightText=255 255 255
+Hilight=74 122 188
+Menubar=226 236 248
+Menu=252 253 255
+MenuText=28 43 69
+ButtonText=27 58 107
+ButtonHilight=255 255 255
+Buttonlight=246 249 253
+ButtonShadow=160 180 206
+ButtonDkShadow=92 112 140
+MenuBarText=27 58 107
+TitleTextActive=27 58 107
+TitleTextNoActive=120 138 164
+
+[Colour1]
+color=27 58 107
+
+[Colour2]
+color=74 122 188
+
+[Colour3]
+color=255 255 255
+
+[Colour4]
+color=120 138 164
+
+[Customcolors]
+Color0=27 58 107
+Color1=74 122 188
+Color2=130 180 236
+Color3=211 227 245
+Color4=236 242 249
+Color5=244 249 254
+Color6=166 188 216
+Color7=120 138 164
+Color8=206 58 48
+Color9=255 255 255
+
+; Caption buttons: 19 x 21 frames (normal, pressed, hot); Align 1 counts from the window's right edge.
+[ButtonIcon]
+ButtonImage=btn_icon.bmp
+Action=3
+Align=0
+Xcoord=5
+Ycoord=2
+Visibility=0
+Visibility1=0
+
+[ButtonClose]
+ButtonImage=btn_close.bmp
+Action=0
+Align=1
+Xcoord=25
+Ycoord=0
+Visibility=0
+Visibility1=0
+
+[ButtonMax]
+ButtonImage=btn_max.bmp
+Action=1
+Align=1
+Xcoord=45
+Ycoord=0
+Visibility=2
+Visibility1=6
+
+[ButtonRestore]
+ButtonImage=btn_restore.bmp
+Action=1
+Align=1
+Xcoord=45
+Ycoord=0
+Visibility=1
+Visibility1=6
+
+[ButtonMin]
+ButtonImage=btn_min.bmp
+Action=2
+Align=1
+Xcoord=65
+Ycoord=0
+Visibility=6
+Visibility1=6
+
+; Shown only to windows that ask for them (WM_SKIN_BUTTONVISIBLE).
+[ButtonPin]
+ButtonImage=btn_pin.bmp
+Action=40
+Align=1
+Xcoord=85
+Ycoord=0
+Visibility=1000
+Visibility1=0
+
+[ButtonHelp]
+ButtonImage=btn_help.bmp
+Action=41
+Align=1
+Xcoord=105
+Ycoord=0
+Visibility=1001
+Visibility1=0
+
+; A roll-up button this skin does not offer: Action -1 with a visibility drops the section.
+[ButtonShade]
+ButtonImage=btn_shade.bmp
+Action=-1
+Align=1
+Xcoord=125
+Ycoord=0
+Visibility=1
+
+[MDICONTROLS]
+Image=mdi_buttons.bmp
+
+[Buttons]
+Bitmap=pushbutton.bmp
+LeftWidth=4
+TopHeight=4
+RightWidth=4
+BottomHeight=4
+Trans=1
+Tile=0
+CheckButton=check.bmp
+RadioButton=radio.bmp
+NormalColour=0
+MouseOverColour=0
+PressedColour=0
+NormalColour2=27 58 107
+MouseOverColour2=16 44 92
+PressedColour2=16 44 92
+
+[Progress]
+Bitmap=progress.bmp
+Style=0
+LeftWidth=4
+TopHeight=4
+RightWidth=4
+BottomHeight=4
+Trans=1
+Tile=0
+
+[Progress.Chunk]
+Image=progress_chunk.bmp
+Frame=1
+Tile=1
+
+[GroupBoxEdge]
+Image=groupbox_edge.bmp
+LeftWidth=5
+TopHeight=5
+RightWidth=5
+BottomHeight=5
+Trans=1
+
+[GroupBox]
+Image=groupbox.bmp
+LeftWidth=5
+TopHeight=5
+RightWidth=5
+BottomHeight=5
+Trans=1
+BackgroundAlignment=0
+BackgroundLeftShift=4
+BackgroundRightShift=4
+
+[Tabs]
+Image=tabs.bmp
+Border=tab_border.bmp
+Style=0
+LeftWidth=4
+TopHeight=4
+RightWidth=4
+BottomHeight=2
+Trans=1
+Tile=0
+NormalColour2=60 88 132
+MouseOverColour2=27 58 107
+
+[StatusBarEdges]
+Image=statusbar.bmp
+LeftWidth=2
+TopHeight=2
+RightWidth=2
+BottomHeight=2
+NormalColour2=27 58 107
+
+[Tab.Pane]
+Image=tab_pane.bmp
+LeftWidth=4
+TopHeight=4
+RightWidth=4
+BottomHeight=4
+
+[ToolBars]
+Image=toolbars.bmp
+LeftWidth=4
+TopHeight=4
+RightWidth=4
+BottomHeight=4
+Trans=1
+
+[ComboButton]
+Image=combobutton.bmp
+LeftWidth=2
+TopHeight=3
+RightWidth=3
+BottomHeight=3
+Trans=1
+
+[SunkEdge]
+Image=sunkedge.bmp
+LeftWidth=3
+TopHeight=3
+RightWidth=3
+BottomHeight=3
+Trans=1
+
+[ExtraImages]
+Image=extraimages.bmp
+Trans=1
+
+[Headerbar]
+Image=headerbar.bmp
+LeftWidth=2
+TopHeight=2
+RightWidth=3
+BottomHeight=2
+
+[MenuItem]
+Image=menuitem.bmp
+LeftWidth=4
+TopHeight=4
+RightWidth=4
+BottomHeight=4
+Trans=1
+
+[MenuBackground]
+Image=menuback.bmp
+LeftWidth=3
+TopHeight=3
+RightWidth=3
+BottomHeight=3
+
+[Scrollbar]
+Image=scrollbar.bmp
+Trans=1
+
+[HorzScroll]
+Image=hscroll.bmp
+LeftWidth=1
+RightWidth=1
+
+[VertScroll]
+Image=vscroll.bmp
+TopHeight=1
+BottomHeight=1
+
+[HorzScrollThumb]
+Image=hthumb.bmp
+FrameCount=3
+LeftWidth=6
+TopHeight=5
+RightWidth=6
+BottomHeight=5
+Trans=1
+
+[VertScrollThumb]
+Image=vthumb.bmp
+FrameCount=3
+LeftWidth=5
+TopHeight=6
+RightWidth=5
+BottomHeight=6
+Trans=1
+
+[Trackbar.ThumbHorz]
+Image=thumb_horz.bmp
+LeftWidth=4
+TopHeight=4
+RightWidth=4
+BottomHeight=4
+Trans=1
+
+[Trackbar.ThumbVert]
+Image=thumb_vert.bmp
+LeftWidth=4
+TopHeight=4
+RightWidth=4
+BottomHeight=4
+Trans=1
+
+[Trackbar.ThumbLeft]
+Image=thumb_left.bmp
+Trans=1
+
+[Trackbar.ThumbRight]
+Image=thumb_right.bmp
+Trans=1
+
+[Trackbar.ThumbUp]
+Image=thumb_up.bmp
+Trans=1
+
+[Trackbar.ThumbDown]
+Image=thumb_down.bmp
+Trans=1
+
+[UpDown.Horz]
+Image=updown_h.bmp
+GlyphImage=updown_h_glyph.bmp
+LeftWidth=3
+TopHeight=3
+RightWidth=3
+BottomHeight=3
+Trans=1
+
+[UpDown.Vert]
+Image=updown_v.bmp
+GlyphImage=updown_v_glyph.bmp
+LeftWidth=3
+TopHeight=3
+RightWidth=3
+BottomHeight=3
+Trans=1
+
+[Track]
+Image=track.bmp
+LeftWidth=3
+TopHeight=1
+RightWidth=3
+BottomHeight=1
+Frame=1
+Trans=1
+
+[TRACKVERT]
+Image=trackvert.bmp
+LeftWidth=1
+TopHeight=3
+RightWidth=1
+BottomHeight=3
+Frame=1
+Trans=1
+"""
+
+# The name listed twice in the package: the reader always hands out its first occurrence.
+DUPLICATED = "track.bmp"
+
+
+def main():
+    borders()
+    menubar()
+    caption_buttons()
+    mdi_buttons()
+    push_button()
+    check_and_radio()
+    scroll_bar()
+    scroll_tracks()
+    scroll_thumbs()
+    sunk_edge()
+    combo_button()
+    extra_images()
+    progress()
+    track_images()
+    trackbar_thumbs()
+    updown()
+    tabs()
+    group_box()
+    status_bar()
+    header_bar()
+    tool_bars()
+    menus()
+    with open(os.path.join(HERE, "skin.ini"), "w", newline="\r\n") as f:
+        f.write(DEFINITION)
+    names = sorted(written)
+    with open(os.path.join(HERE, "skinpack.order"), "w") as f:
+        f.write("; Packing order of the stored skin: every bitmap, one name twice, the definition text last.\n")
+        for name in names:
+            f.write(name + "\n")
+        f.write(DUPLICATED + "\n")
+        f.write("skin.ini\n")
+    print(f"{len(names)} bitmaps, skin.ini and skinpack.order written to {HERE}")
+
+
+if __name__ == "__main__":
+    sys.exit(main())
