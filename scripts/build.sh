@@ -19,7 +19,8 @@ configure_and_build() {
 case "$what" in
   host|all) configure_and_build "$build/host" -DCMAKE_BUILD_TYPE=Debug ;;&
   win32|all) configure_and_build "$build/win32" -DCMAKE_BUILD_TYPE=Release \
-               -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" ;;&
+               -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+               -DGRV_HOST_SKINPACK="$build/host/tools/skinpack/skinpack" ;;&
   bench) configure_and_build "$build/bench" -DCMAKE_BUILD_TYPE=Release -DGRV_SANITIZE=OFF ;;
   host|win32|all|bench) ;;
   *) echo "usage: $0 [host|win32|bench|all]" >&2; exit 2 ;;
