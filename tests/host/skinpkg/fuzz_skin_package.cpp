@@ -1,0 +1,31 @@
+// Fuzz target: TSkinReader::LoadPackage followed by every kind of entry look-up. The first byte picks the
+// input's meaning: odd, the rest is a decompressed package (compressed here first, so the fuzzer works on
+// the directory and size table directly); even, the rest is the compressed form as stored.
+#include "skin/data/SkinNotifier.h"
+#include "skin/data/SkinRead.h"
+#include "tools/skinpack/LzhEncoder.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const SkinNotifier quiet = SetSkinNotifier([](const std::string&) {});
+    if (size == 0) return 0;
+    const std::vector<std::uint8_t> rest(data + 1, data + size);
+    TSkinReader reader;
+    reader.MaxPackageSize = 1u << 20;
+    const bool loaded = reader.LoadPackage((data[0] & 1) ? LzhCompress(rest) : rest);
+    if (!loaded) return 0;
+    std::vector<std::uint8_t> out;
+    std::size_t total = 0;
+    for (int i = 0; i < reader.EntryCount(); ++i) {
+        reader.ExtractEntry(reader.EntryNames()[static_cast<std::size_t>(i)], out);
+        total += out.size();
+        reader.EntryBytes(i, out);
+    }
+    std::string name;
+    reader.FindEntry(".ini", out, name);
+    reader.ExtractEntry("Missing.BMP", out);
+    return static_cast<int>(total & 0);
+}
