@@ -1,5 +1,7 @@
 #include "Compare.h"
 
+#include <cstdint>
+
 namespace {
 
 int KindOfByte(unsigned char b) {
@@ -56,4 +58,19 @@ int CompareNames(std::string_view a, std::string_view b) {
         a.remove_prefix(ra.size());
         b.remove_prefix(rb.size());
     }
+}
+
+std::string NaturalSortKey(std::string_view name) {
+    std::string key;
+    key.reserve(name.size() + name.size() / 2 + 8);
+    while (!name.empty()) {
+        const std::string_view run = FirstRun(name);
+        key += static_cast<char>(1 + RankOf(CharKind(run)));
+        const auto length = static_cast<uint32_t>(run.size());
+        for (int shift = 24; shift >= 0; shift -= 8) key += static_cast<char>((length >> shift) & 0xFF);
+        key.append(run);
+        name.remove_prefix(run.size());
+    }
+    key += '\0';
+    return key;
 }

@@ -3,6 +3,7 @@
 // ANSI code page; every byte of 0x81 or above starts a two-byte character, as in GBK.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 enum CharKindCode : int {
@@ -26,3 +27,8 @@ int CompareKinds(std::string_view ra, std::string_view rb);
 
 // -1 when a sorts before b, 0 when equal, 1 when after.
 int CompareNames(std::string_view a, std::string_view b);
+
+// A byte string whose plain byte order (unsigned, shorter prefix first) is the order of CompareNames:
+// per run its kind's rank, its length and its bytes, then a 0 after the last run. Comparing keys
+// made once per name is much cheaper than comparing the names run by run on every comparison.
+std::string NaturalSortKey(std::string_view name);

@@ -46,6 +46,7 @@ TEST(NaturalOrder, OrdersTheTableOfCases) {
         SCOPED_TRACE(c.before + " < " + c.after);
         EXPECT_EQ(CompareNames(c.before, c.after), -1);
         EXPECT_EQ(CompareNames(c.after, c.before), 1);
+        EXPECT_LT(NaturalSortKey(c.before), NaturalSortKey(c.after));
     }
     EXPECT_EQ(CompareNames("img1.jpg", "img1.jpg"), 0);
     EXPECT_EQ(CompareNames("", ""), 0);
@@ -83,7 +84,8 @@ std::string RandomName(std::mt19937& rng) {
     return name;
 }
 
-// The comparison is a total order (what lets any correct sort stand in for the quick sort).
+// The comparison is a total order (what lets any correct sort stand in for the quick sort), and the
+// sort keys order names exactly as the comparison does.
 TEST(NaturalOrder, IsATotalOrderOnRandomNames) {
     std::mt19937 rng(7);
     std::vector<std::string> names;
@@ -92,6 +94,8 @@ TEST(NaturalOrder, IsATotalOrderOnRandomNames) {
         for (const auto& b : names) {
             ASSERT_EQ(CompareNames(a, b), -CompareNames(b, a)) << a << " / " << b;
             ASSERT_EQ(CompareNames(a, b) == 0, a == b) << a << " / " << b;
+            const int keys = NaturalSortKey(a).compare(NaturalSortKey(b));
+            ASSERT_EQ((keys > 0) - (keys < 0), CompareNames(a, b)) << a << " / " << b;
         }
     for (size_t i = 0; i + 2 < names.size(); i += 3) {
         std::string t[3] = {names[i], names[i + 1], names[i + 2]};
