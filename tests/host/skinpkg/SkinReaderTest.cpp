@@ -186,7 +186,7 @@ TEST(SkinReader, RefusesMoreThan1001Entries) {
     for (const int names : {1001, 1002, 5000}) {
         SCOPED_TRACE(names);
         std::string dir;
-        for (int i = 0; i < names; ++i) dir += "e" + std::to_string(i) + ".bmp\r\n";
+        for (int i = 0; i < names; ++i) dir.append("e").append(std::to_string(i)).append(".bmp\r\n");
         Bytes p;
         PutInt32(p, 0, 40000);
         PutInt32(p, 4, static_cast<std::int32_t>(dir.size()));

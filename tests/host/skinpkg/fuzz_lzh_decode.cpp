@@ -1,4 +1,4 @@
-// Fuzz target: TLZH::Decode over any bytes (4-byte count, kept below 1 MiB, then the bit stream).
+// Fuzz target: TLZH::Decode over any bytes (4-byte count, kept below 128 KiB, then the bit stream).
 #include "skin/data/LZH.h"
 
 #include <algorithm>
@@ -9,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::uint32_t count = 0;
     for (std::size_t i = 0; i < 4 && i < size; ++i) count |= static_cast<std::uint32_t>(data[i]) << (8 * i);
-    count &= 0xFFFFF;
+    count &= 0x1FFFF; // up to 128 KiB: enough for several tree rebuilds
     std::size_t pos = std::min<std::size_t>(size, 4);
     std::size_t written = 0;
     TLZH().Decode(

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) return 0;
     const std::vector<std::uint8_t> rest(data + 1, data + size);
     TSkinReader reader;
-    reader.MaxPackageSize = 1u << 20;
+    reader.MaxPackageSize = 1u << 18;
     const bool loaded = reader.LoadPackage((data[0] & 1) ? LzhCompress(rest) : rest);
     if (!loaded) return 0;
     std::vector<std::uint8_t> out;
