@@ -44,10 +44,10 @@ constexpr TColor clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000, cl
                  clBlue = 0xFF0000, clFuchsia = 0xFF00FF, clAqua = 0xFFFF00, clWhite = 0xFFFFFF;
 
 constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == clSystemColor; }
-constexpr uint8_t GetRValue(TColor c) { return uint8_t(c & 0xFF); }
-constexpr uint8_t GetGValue(TColor c) { return uint8_t((c >> 8) & 0xFF); }
-constexpr uint8_t GetBValue(TColor c) { return uint8_t((c >> 16) & 0xFF); }
-constexpr TColor RGBColor(uint8_t r, uint8_t g, uint8_t b) { return TColor(r) | (TColor(g) << 8) | (TColor(b) << 16); }
+constexpr uint8_t ColorRed(TColor c) { return uint8_t(c & 0xFF); }
+constexpr uint8_t ColorGreen(TColor c) { return uint8_t((c >> 8) & 0xFF); }
+constexpr uint8_t ColorBlue(TColor c) { return uint8_t((c >> 16) & 0xFF); }
+constexpr TColor ColorFromRGB(uint8_t r, uint8_t g, uint8_t b) { return TColor(r) | (TColor(g) << 8) | (TColor(b) << 16); }
 
 // "clBtnFace" for named colours, otherwise "$XXXXXXXX".
 std::string ColorToString(TColor c);

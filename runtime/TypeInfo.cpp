@@ -73,7 +73,7 @@ std::vector<const TPropInfo*> TClassInfo::AllProps() const {
 }
 
 const TClassInfo& TObject::StaticClassInfo() {
-    static const TClassInfo& info = RegisterClass(TClassInfo{"TObject", nullptr, {}, {}, {}, {}});
+    static const TClassInfo& info = RegisterClassInfo(TClassInfo{"TObject", nullptr, {}, {}, {}, {}});
     return info;
 }
 
@@ -86,7 +86,7 @@ std::deque<std::unique_ptr<TClassInfo>>& registry() {
 }
 } // namespace
 
-const TClassInfo& RegisterClass(TClassInfo info) {
+const TClassInfo& RegisterClassInfo(TClassInfo info) {
     for (auto& c : registry())
         if (SameText(c->Name, info.Name)) return *c;
     registry().push_back(std::make_unique<TClassInfo>(std::move(info)));

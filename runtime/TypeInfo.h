@@ -114,7 +114,7 @@ private:
 // Registers a class (once per name; the first wins); every class registers itself the first time its
 // StaticClassInfo() runs, and the form reader touches the classes of a form's published fields before it
 // looks classes up. Returns the stored record, whose address stays valid for the life of the program.
-const TClassInfo& RegisterClass(TClassInfo info);
+const TClassInfo& RegisterClassInfo(TClassInfo info);
 const TClassInfo* FindClass(std::string_view name); // nullptr when no class of that name is registered
 
 // --- Property access by name ------------------------------------------------------------------------------
@@ -254,7 +254,7 @@ public:
         return *this;
     }
 
-    const TClassInfo& Register() { return RegisterClass(std::move(info_)); }
+    const TClassInfo& Register() { return RegisterClassInfo(std::move(info_)); }
 
 private:
     TPropInfo base(std::string name, TTypeKind kind) {
