@@ -80,3 +80,31 @@ TEST(BuildRules, ClampsAndGeometry) {
 }
 
 } // namespace
+
+#include "skin/data/DefaultSkin3rd.h"
+
+#include <map>
+#include <string>
+
+namespace {
+
+TEST(DefaultSkin3rd, HundredTwentyFourMappingsWithTheirDuplicates) {
+    std::map<std::string, int> seen;
+    for (int i = 0; i < DefaultSkin3rdCount; ++i) {
+        ASSERT_NE(DefaultSkin3rd[i], nullptr) << i;
+        const std::string line = DefaultSkin3rd[i];
+        const auto eq = line.find('=');
+        ASSERT_NE(eq, std::string::npos) << line;
+        EXPECT_GT(eq, 0u) << line;
+        EXPECT_LT(eq + 1, line.size()) << line;
+        ++seen[line];
+    }
+    EXPECT_STREQ(DefaultSkin3rd[0], "TCategoryButtons=scrollbar");
+    EXPECT_STREQ(DefaultSkin3rd[123], "trmtoolbaraddintools=panel");
+    EXPECT_EQ(seen["TDBCheckboxEh=Checkbox"], 2);
+    EXPECT_EQ(seen["TLMDFontSizeCombobox=combobox"], 2);
+    EXPECT_EQ(seen["TWWDBCombobox=Combobox"], 2);
+    EXPECT_EQ(seen.size(), 121u);
+}
+
+} // namespace
