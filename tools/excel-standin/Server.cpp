@@ -49,13 +49,15 @@ void Server::changed() {
 
 void Server::writeSnapshot(const char* reason) {
     if (settings.snapshotPath.empty()) return;
+    // Written beside the target and moved over it, so that a reader never sees half a snapshot.
     std::string text = snapshotJson(app, reason);
-    HANDLE file = CreateFileW(settings.snapshotPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    std::wstring partial = settings.snapshotPath + L".partial";
+    HANDLE file = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
     DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    bool ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size();
     CloseHandle(file);
+    if (!ok || !MoveFileExW(partial.c_str(), settings.snapshotPath.c_str(), MOVEFILE_REPLACE_EXISTING)) DeleteFileW(partial.c_str());
 }
 
 }  // namespace grv::standin

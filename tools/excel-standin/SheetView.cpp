@@ -87,6 +87,7 @@ LRESULT CALLBACK SheetView::procedure(HWND window, UINT message, WPARAM wParam, 
         // Closing the window is the user's quit: the process goes once no client holds it.
         Server& s = server();
         s.windowClosed = true;
+        s.app.visible = false;
         ShowWindow(window, SW_HIDE);
         s.exitIfUnused();
         return 0;

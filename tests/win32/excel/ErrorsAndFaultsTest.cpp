@@ -60,8 +60,12 @@ TEST_F(Errors, DispatchErrorsAreExcels) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.result.hr, c.hr) << c.what;
-        if (c.description) EXPECT_EQ(c.result.description, c.description) << c.what;
-        if (c.argError != ~0u) EXPECT_EQ(c.result.argError, c.argError) << c.what;
+        if (c.description) {
+            EXPECT_EQ(c.result.description, c.description) << c.what;
+        }
+        if (c.argError != ~0u) {
+            EXPECT_EQ(c.result.argError, c.argError) << c.what;
+        }
     }
     // A put without the named argument DISPID_PROPERTYPUT is not a put.
     DISPID id;
