@@ -305,8 +305,8 @@ int main(int argc, char** argv) {
 
     // Push buttons, all five frames at three sizes.
     int y = 250;
-    Label(16, y, L"Push button frames 1-5 (normal, pressed, disabled, hot, focused) at 80x21, 120x30, 48x64");
-    Panel(16, y + 18, 1148, 80);
+    Label(16, y, L"Push button frames 1-5 (normal, pressed, disabled, hot, focused) at 80x21, 120x30, 80x36");
+    Panel(16, y + 18, 1148, 78);
     for (int f = 1; f <= 5; ++f) {
         const int x = 28 + (f - 1) * 226;
         Element9("pushbutton.bmp", {x, y + 26, x + 80, y + 47}, 5, f, {4, 4, 4, 4});
@@ -321,7 +321,7 @@ int main(int argc, char** argv) {
     }
 
     // Check boxes and radio buttons, every frame.
-    y = 346;
+    y = 350;
     Label(16, y, L"Check box (12 frames) and radio button (8 frames), own size and stretched to 20x20");
     Panel(16, y + 18, 1148, 34);
     for (int f = 1; f <= 12; ++f) {
