@@ -113,6 +113,17 @@ class Conversion(unittest.TestCase):
         self.assertIn("no such workbook", run.stderr)
         self.assertFalse(out.exists())
 
+    def test_png_without_libreoffice_is_a_note(self):
+        path = self.dir / "snapshot.json"
+        path.write_text(json.dumps(sheet()), encoding="utf-8")
+        empty = self.dir / "bin"
+        empty.mkdir()
+        run = subprocess.run([sys.executable, str(SCRIPT), str(path), str(self.dir / "x.xlsx"), "--png", str(self.dir / "x.png")],
+                             capture_output=True, text=True, env={"PATH": str(empty)})
+        self.assertEqual(run.returncode, 0, run.stderr)
+        self.assertIn("LibreOffice is not installed", run.stderr)
+        self.assertTrue((self.dir / "x.xlsx").is_file())
+
     def test_not_json_fails(self):
         path = self.dir / "snapshot.json"
         path.write_text("{not json", encoding="utf-8")
