@@ -11,6 +11,19 @@
 
 #include "skin/data/ColorMath.h"
 
+class TBitmap;
+
+// Transforms of the framework's bitmaps (BitmapTransforms.cpp). GrayScale and ReplaceMagenta first turn the
+// bitmap into 24 bits per pixel; the mirror, flip and rotations work on 24-bit bitmaps and turn any other
+// format into 24 bits first. A system colour reference given to ReplaceMagenta is not resolved: its three
+// low bytes are taken as they are.
+void GrayScale(TBitmap& bitmap);
+void ReplaceMagenta(TBitmap& bitmap, std::uint32_t colour);
+void MirrorHorizontal(TBitmap& bitmap);
+void FlipVertical(TBitmap& bitmap);
+void RotateLeft(TBitmap& bitmap);
+void RotateRight(TBitmap& bitmap);
+
 // A colour value whose top byte is 0xFF names the system colour of its low byte; others are RGB.
 std::uint32_t ColorToRGBValue(std::uint32_t colour);
 

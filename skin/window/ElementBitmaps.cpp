@@ -1,0 +1,67 @@
+#include "skin/window/ElementBitmaps.h"
+
+#include "runtime/Graphics.h"
+
+namespace {
+
+COLORREF KeyOf(std::uint32_t colour) { return static_cast<COLORREF>(colour & 0xFFFFFF); }
+
+} // namespace
+
+ElementImage ImageOf(TBitmap* bitmap) {
+    if (!bitmap || bitmap->Empty()) return {};
+    return {bitmap->Canvas()->Handle(), bitmap->Width(), bitmap->Height()};
+}
+
+std::unique_ptr<TBitmap> BuildElementBitmap(const RECT& target, TBitmap* strip, const GeoMargins& margins,
+                                            bool vertical, bool tile, int count, int index) {
+    HBITMAP built = BuildElementBitmap(target, ImageOf(strip), margins, vertical, tile, count, index);
+    if (!built) return nullptr;
+    auto result = std::make_unique<TBitmap>();
+    result->SetHandle(built);
+    SetStretchBltMode(result->Canvas()->Handle(), COLORONCOLOR);
+    return result;
+}
+
+void PaintElement(HDC dc, const RECT& target, TBitmap* strip, bool vertical, bool tile, bool transparent, int count,
+                  int index, const GeoMargins& margins) {
+    PaintElement(dc, target, ImageOf(strip), vertical, tile, transparent, count, index, margins);
+}
+
+void PaintThreeSlice(TCanvas* canvas, const RECT& target, TBitmap* strip, bool vertical, bool transparent, int count,
+                     int index, const GeoMargins& margins) {
+    if (!canvas) return;
+    PaintThreeSlice(canvas->Handle(), target, ImageOf(strip), vertical, transparent, count, index, margins);
+}
+
+void PaintStretchedFrame(HDC dc, const RECT& target, TBitmap* strip, bool transparent, int count, int index) {
+    PaintStretchedFrame(dc, target, ImageOf(strip), transparent, count, index);
+}
+
+void PaintCentredFrame(HDC dc, const RECT& target, TBitmap* strip, bool transparent, int count, int index) {
+    PaintCentredFrame(dc, target, ImageOf(strip), transparent, count, index);
+}
+
+void PaintStretchedThreeSlice(HDC dc, const RECT& target, TBitmap* strip, bool vertical, int count, int index,
+                              const GeoMargins& margins) {
+    PaintStretchedThreeSlice(dc, target, ImageOf(strip), vertical, count, index, margins);
+}
+
+void DrawTransparent(HDC dc, const RECT& target, TBitmap* bitmap, std::uint32_t key) {
+    DrawTransparent(dc, target, ImageOf(bitmap), KeyOf(key));
+}
+
+HRGN RegionFromBitmap(TBitmap* bitmap, int xOffset, int yOffset, int blueTolerance, int greenTolerance,
+                      int redTolerance, std::uint32_t key) {
+    return RegionFromBitmap(ImageOf(bitmap), xOffset, yOffset, blueTolerance, greenTolerance, redTolerance,
+                            KeyOf(key));
+}
+
+void CopyBitmap(TBitmap* source, TBitmap* target) {
+    if (!source || !target || source == target) return;
+    target->SetPixelFormat(source->PixelFormat());
+    target->SetSize(source->Width(), source->Height());
+    if (source->Empty()) return;
+    BitBlt(target->Canvas()->Handle(), 0, 0, source->Width(), source->Height(), source->Canvas()->Handle(), 0, 0,
+           SRCCOPY);
+}

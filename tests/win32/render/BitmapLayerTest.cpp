@@ -1,0 +1,94 @@
+// The image utilities and the element renderers on the framework's bitmaps.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "runtime/Graphics.h"
+#include "skin/data/ImgUtil.h"
+#include "skin/window/ElementBitmaps.h"
+
+namespace {
+
+// Colour values: red in the lowest byte.
+constexpr std::uint32_t P = 0x302010, Q = 0x605040, R = 0x908070;
+
+void SetPixel24(TBitmap& b, int x, int y, std::uint32_t c) { b.Canvas()->SetPixel(x, y, c); }
+std::uint32_t PixelOf(TBitmap& b, int x, int y) { return b.Canvas()->Pixel(x, y); }
+
+void Make(TBitmap& b, int w, int h, TPixelFormat format = pf24bit) {
+    b.SetPixelFormat(format);
+    b.SetSize(w, h);
+}
+
+} // namespace
+
+TEST(BitmapLayer, RotateLeftAndRight) {
+    TBitmap b;
+    Make(b, 2, 1);
+    SetPixel24(b, 0, 0, P);
+    SetPixel24(b, 1, 0, Q);
+    RotateLeft(b);
+    ASSERT_EQ(b.Width(), 1);
+    ASSERT_EQ(b.Height(), 2);
+    EXPECT_EQ(PixelOf(b, 0, 0), Q);
+    EXPECT_EQ(PixelOf(b, 0, 1), P);
+    RotateRight(b);
+    RotateRight(b);
+    ASSERT_EQ(b.Width(), 1);
+    EXPECT_EQ(PixelOf(b, 0, 0), P);
+    EXPECT_EQ(PixelOf(b, 0, 1), Q);
+}
+
+TEST(BitmapLayer, MirrorFlipGreyAndMagenta) {
+    TBitmap b;
+    Make(b, 3, 2, pf32bit);
+    SetPixel24(b, 0, 0, P);
+    SetPixel24(b, 2, 0, 0xFF00FF);
+    SetPixel24(b, 1, 1, R);
+    MirrorHorizontal(b);
+    EXPECT_EQ(b.PixelFormat(), pf24bit);
+    EXPECT_EQ(PixelOf(b, 2, 0), P);
+    EXPECT_EQ(PixelOf(b, 0, 0), 0xFF00FFu);
+    FlipVertical(b);
+    EXPECT_EQ(PixelOf(b, 2, 1), P);
+    EXPECT_EQ(PixelOf(b, 1, 0), R);
+    ReplaceMagenta(b, 0xFF00000F); // low bytes taken as they are: red 0x0F
+    EXPECT_EQ(PixelOf(b, 0, 1), 0x00000Fu);
+    GrayScale(b);
+    EXPECT_EQ(PixelOf(b, 2, 1), 0x202020u);
+    EXPECT_EQ(b.PixelFormat(), pf24bit);
+}
+
+TEST(BitmapLayer, BuildElementBitmapCopyAndRegion) {
+    TBitmap strip;
+    Make(strip, 20, 10);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 20; ++x) SetPixel24(strip, x, y, x < 10 ? P : Q);
+    SetPixel24(strip, 10, 0, 0xFF00FF);
+    auto built = BuildElementBitmap({0, 0, 30, 12}, &strip, {2, 2, 2, 2}, false, false, 2, 2);
+    ASSERT_TRUE(built);
+    EXPECT_EQ(built->Width(), 30);
+    EXPECT_EQ(built->Height(), 12);
+    EXPECT_EQ(PixelOf(*built, 0, 0), 0xFF00FFu);
+    EXPECT_EQ(PixelOf(*built, 15, 6), Q);
+    EXPECT_FALSE(BuildElementBitmap({5, 5, 0, 0}, &strip, {}, false, false, 1, 1));
+
+    HRGN region = RegionFromBitmap(built.get(), 0, 0, 1, 1, 1, 0xFF00FF);
+    ASSERT_NE(region, nullptr);
+    EXPECT_FALSE(PtInRegion(region, 0, 0));
+    EXPECT_TRUE(PtInRegion(region, 1, 0));
+    DeleteObject(region);
+
+    TBitmap copy;
+    CopyBitmap(built.get(), &copy);
+    EXPECT_EQ(copy.Width(), 30);
+    EXPECT_EQ(copy.PixelFormat(), built->PixelFormat());
+    EXPECT_EQ(PixelOf(copy, 15, 6), Q);
+
+    TBitmap target;
+    Make(target, 10, 10);
+    target.Canvas()->Brush()->SetColor(R);
+    target.Canvas()->FillRect({0, 0, 10, 10});
+    PaintElement(target.Canvas()->Handle(), {0, 0, 10, 10}, &strip, false, false, true, 2, 2, {2, 2, 2, 2});
+    EXPECT_EQ(PixelOf(target, 0, 0), R); // the key pixel left the background
+    EXPECT_EQ(PixelOf(target, 5, 5), Q);
+}
