@@ -27,7 +27,8 @@ void Server::lock(bool on) {
 
 void Server::exitIfUnused() {
     if (objects > 0 || locks > 0) return;
-    if (app.visible && !app.quitCalled && !windowClosed) return;  // the user has it now
+    bool lingers = app.visible && !app.quitCalled && !windowClosed && !settings.noLinger;
+    if (lingers) return;  // the user has it now
     PostThreadMessageW(mainThread, WM_QUIT, 0, 0);
 }
 

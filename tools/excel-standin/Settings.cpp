@@ -52,6 +52,7 @@ Settings Settings::fromEnvironment() {
     long delay = number(L"GRV_STANDIN_DELAY_MS");
     settings.delayMs = delay > 0 ? static_cast<unsigned>(delay) : 0;
     settings.lockAspect = number(L"GRV_STANDIN_LOCK_ASPECT") != 0;
+    settings.noLinger = number(L"GRV_STANDIN_NO_LINGER") != 0;
     return settings;
 }
 

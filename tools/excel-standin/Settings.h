@@ -18,6 +18,7 @@ struct Settings {
     long exitAtCall = 0;               // GRV_STANDIN_EXIT_AT_CALL
     unsigned delayMs = 0;              // GRV_STANDIN_DELAY_MS
     bool lockAspect = false;           // GRV_STANDIN_LOCK_ASPECT
+    bool noLinger = false;             // GRV_STANDIN_NO_LINGER
 
     static Settings fromEnvironment();
     bool refusesPut(const std::wstring& className, const std::wstring& member) const;

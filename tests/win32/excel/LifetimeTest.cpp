@@ -47,6 +47,16 @@ TEST_F(Lifetime, QuitEndsAVisibleServerWithTheLastRelease) {
     EXPECT_TRUE(exitsWithin(pid, 10000));
 }
 
+TEST_F(Lifetime, NoLingerEndsAVisibleServerWithTheLastRelease) {
+    setOption(L"GRV_STANDIN_NO_LINGER", L"1");
+    Object app = startWithSheet();
+    ASSERT_TRUE(app);
+    ASSERT_TRUE(app.write(L"Visible", true).ok());
+    DWORD pid = serverPid();
+    app.reset();
+    EXPECT_TRUE(exitsWithin(pid, 10000));
+}
+
 TEST_F(Lifetime, EveryCreationIsANewInstance) {
     Object first = start();
     Object second = start();

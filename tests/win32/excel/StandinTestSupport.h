@@ -120,7 +120,8 @@ protected:
 private:
     static constexpr const wchar_t* kOptions[] = {
         L"GRV_STANDIN_LOG", L"GRV_STANDIN_SNAPSHOT", L"GRV_STANDIN_REFUSE_PUT", L"GRV_STANDIN_FAIL_INSERT",
-        L"GRV_STANDIN_EXIT_AT_CALL", L"GRV_STANDIN_DELAY_MS", L"GRV_STANDIN_LOCK_ASPECT"};
+        L"GRV_STANDIN_EXIT_AT_CALL", L"GRV_STANDIN_DELAY_MS", L"GRV_STANDIN_LOCK_ASPECT",
+        L"GRV_STANDIN_NO_LINGER"};
 };
 
 }  // namespace grv::test
