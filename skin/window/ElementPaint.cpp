@@ -314,6 +314,11 @@ std::wstring ReadWindowText(HWND window) {
 namespace {
 ScratchBitmap g_scratch;
 HGDIOBJ g_scratchPrevious = nullptr;
+
+// Frees the scratch bitmap when the program ends, as the unit's finalisation.
+struct ScratchRelease {
+    ~ScratchRelease() { ReleaseScratchBitmap(); }
+} g_scratchRelease;
 } // namespace
 
 ScratchBitmap& SharedScratchBitmap(int width, int height) {
