@@ -22,7 +22,8 @@ struct ComPtr {
     explicit operator bool() const { return p != nullptr; }
 };
 
-constexpr int kPreviewMax = 480;  // pixels, larger side
+// Pixels on the larger side: enough for the frames a job uses, small enough for a folder of thousands.
+constexpr int kPreviewMax = 160;
 
 bool isJpeg(IWICBitmapDecoder* decoder) {
     GUID format{};
