@@ -28,6 +28,7 @@ protected:
         SetEnvironmentVariableW(L"GRV_STANDIN_FAIL_INSERT", nullptr);
     }
     void TearDown() override {
+        CloseStandins(log_);
         SetEnvironmentVariableW(L"GRV_STANDIN_LOG", nullptr);
         SetEnvironmentVariableW(L"GRV_STANDIN_EXIT_AT_CALL", nullptr);
         SetEnvironmentVariableW(L"GRV_STANDIN_FAIL_INSERT", nullptr);

@@ -74,9 +74,26 @@ std::vector<LoggedCall> ReadStandinLog(const std::wstring& path) {
         call.args = Field(line, "args");
         call.types = Field(line, "types");
         call.error = Field(line, "error");
+        const std::string pid = Field(line, "pid");
+        call.pid = pid.empty() ? 0 : std::stoul(pid);
         const std::string flags = Field(line, "flags");
         call.flags = flags.empty() ? 0 : std::stoi(flags);
         calls.push_back(call);
     }
     return calls;
+}
+
+void CloseStandins(const std::wstring& logPath) {
+    std::vector<unsigned long> pids;
+    for (const auto& call : ReadStandinLog(logPath))
+        if (call.pid != 0 && (pids.empty() || pids.back() != call.pid)) pids.push_back(call.pid);
+    for (unsigned long pid : pids) {
+        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+        if (process == nullptr) continue;
+        if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(process, 0);
+            WaitForSingleObject(process, 5000);
+        }
+        CloseHandle(process);
+    }
 }

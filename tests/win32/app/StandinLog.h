@@ -6,6 +6,7 @@
 #include <vector>
 
 struct LoggedCall {
+    unsigned long pid = 0;
     std::string object, ref, member, name, kind, args, types, error;
     int flags = 0;
     std::string line;
@@ -14,3 +15,7 @@ struct LoggedCall {
 };
 
 std::vector<LoggedCall> ReadStandinLog(const std::wstring& path);
+
+// Ends every stand-in process named in the log: a workbook made visible keeps its server running,
+// and a server left behind would hold the test runner's output open.
+void CloseStandins(const std::wstring& logPath);

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# The main job, end to end: builds everything, makes a folder of sample pictures, starts Grivelle under
+# Wine, types the folder into its window and presses "导入" through a driver program (no screen
+# coordinates), waits until the workbook is shown, and leaves in out/demo/:
+#   window.png           the window after the import      window-busy.png  the window during it
+#   workbook.xlsx        the stand-in's workbook           workbook.png     a picture of that workbook
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${GRV_BUILD_ROOT:-$root/build}"
+out="$root/out/demo"
+py=/usr/bin/python3
+
+bash "$root/scripts/setup.sh"
+bash "$root/scripts/build.sh" all
+
+win32="$build/win32"
+grivelle="$win32/app/Grivelle.exe"
+driver="$win32/app/GrivelleDriver.exe"
+standin="$win32/tools/excel-standin/ExcelStandin.exe"
+for f in "$grivelle" "$driver" "$standin"; do
+  [ -f "$f" ] || { echo "demo: missing $f" >&2; exit 1; }
+done
+
+rm -rf "$out"
+mkdir -p "$out"
+echo "== sample pictures"
+$py "$root/app/driver/make_sample_pictures.py" "$out/pictures"
+
+GRV_WINEPREFIX="$win32/wineprefix"
+source "$root/scripts/wine-env.sh"
+grivelle_pid=""
+finish() {
+  [ -n "$grivelle_pid" ] && kill "$grivelle_pid" 2>/dev/null || true
+  grv_wine_down
+}
+trap finish EXIT
+grv_wine_up
+export GRV_WINE_SESSION=1
+bash "$root/tools/excel-standin/register.sh" "$win32/wine-run" "$standin"
+
+# The stand-in inherits Grivelle's environment: it logs every call, writes the workbook snapshot when
+# the workbook is made visible, and answers a little slowly so that the progress bar can be seen.
+export GRV_STANDIN_LOG="$out/calls.jsonl"
+export GRV_STANDIN_SNAPSHOT="$out/snapshot.json"
+export GRV_STANDIN_DELAY_MS="${GRV_STANDIN_DELAY_MS:-25}"
+
+echo "== Grivelle"
+wine "$grivelle" </dev/null >"$out/grivelle.log" 2>&1 &
+grivelle_pid=$!
+winpath() { winepath -w "$1" 2>/dev/null; }
+wine "$driver" --folder "$(winpath "$out/pictures")" --done "$(winpath "$out/snapshot.json")" \
+     --shot-busy "$(winpath "$out/window-busy.bmp")" --shot "$(winpath "$out/window.bmp")" </dev/null
+
+echo "== outputs"
+$py - "$out" <<'PY'
+import sys, os
+from PIL import Image
+out = sys.argv[1]
+for name in ("window", "window-busy"):
+    bmp = os.path.join(out, name + ".bmp")
+    if os.path.exists(bmp):
+        Image.open(bmp).save(os.path.join(out, name + ".png"))
+        os.remove(bmp)
+PY
+$py "$root/tools/excel-standin/snapshot_to_xlsx.py" "$out/snapshot.json" "$out/workbook.xlsx"
+$py "$root/app/driver/render_workbook.py" "$out/snapshot.json" "$out/workbook.png"
+
+echo
+echo "Screenshot of the window: $out/window.png"
+[ -f "$out/window-busy.png" ] && echo "The window during the import: $out/window-busy.png"
+echo "Workbook: $out/workbook.xlsx"
+echo "Picture of the workbook: $out/workbook.png"
