@@ -1,0 +1,47 @@
+// TImage (a bitmap painted by its parent) and TTimer.
+#pragma once
+
+#include "runtime/Controls.h"
+
+class TImage : public TGraphicControl {
+    GRV_CLASS(TImage)
+public:
+    explicit TImage(TComponent* owner);
+    TPicture* Picture() const { return picture_.get(); }
+    bool Stretch() const { return stretch_; }
+    void SetStretch(bool v) { stretch_ = v; Invalidate(); }
+    bool Center() const { return center_; }
+    void SetCenter(bool v) { center_ = v; Invalidate(); }
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool v);
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool v);
+
+protected:
+    void Paint() override;
+
+private:
+    std::unique_ptr<TPicture> picture_;
+    bool stretch_ = false, center_ = false, transparent_ = false, autoSize_ = false;
+};
+
+// Calls OnTimer every Interval milliseconds while Enabled, from the message loop of the thread that made it.
+class TTimer : public TComponent {
+    GRV_CLASS(TTimer)
+public:
+    explicit TTimer(TComponent* owner);
+    ~TTimer() override;
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool v);
+    unsigned Interval() const { return interval_; }
+    void SetInterval(unsigned ms);
+    TNotifyEvent OnTimer;
+    void Loaded() override;
+
+private:
+    static void CALLBACK TimerProc(HWND, UINT, UINT_PTR, DWORD);
+    void update();
+    bool enabled_ = true;
+    unsigned interval_ = 1000;
+    UINT_PTR id_ = 0;
+};

@@ -1,0 +1,24 @@
+// Every framework class that a form description may name.
+#include "runtime/Buttons.h"
+#include "runtime/ComCtrls.h"
+#include "runtime/Dialogs.h"
+#include "runtime/ExtCtrls.h"
+#include "runtime/Forms.h"
+#include "runtime/ImgList.h"
+#include "runtime/StdCtrls.h"
+
+void RegisterRuntimeClasses() {
+    static const bool done = [] {
+        for (auto info : {&TComponent::StaticClassInfo, &TControl::StaticClassInfo, &TWinControl::StaticClassInfo,
+                          &TGraphicControl::StaticClassInfo, &TCustomControl::StaticClassInfo, &TCustomForm::StaticClassInfo,
+                          &TForm::StaticClassInfo, &TLabel::StaticClassInfo, &TEdit::StaticClassInfo, &TComboBox::StaticClassInfo,
+                          &TButton::StaticClassInfo, &TBitBtn::StaticClassInfo, &TProgressBar::StaticClassInfo,
+                          &TImage::StaticClassInfo, &TTimer::StaticClassInfo, &TImageList::StaticClassInfo,
+                          &TMessageForm::StaticClassInfo, &TStringList::StaticClassInfo, &TMemoryStream::StaticClassInfo,
+                          &TFont::StaticClassInfo, &TPen::StaticClassInfo, &TBrush::StaticClassInfo, &TBitmap::StaticClassInfo,
+                          &TPicture::StaticClassInfo})
+            info();
+        return true;
+    }();
+    (void)done;
+}
