@@ -1,7 +1,8 @@
 #include "skin/data/ImgUtil.h"
 
+#include "runtime/Controls.h"
+
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 std::uint32_t ColorToRGBValue(std::uint32_t colour) {
@@ -79,11 +80,7 @@ int DrawTextWide(HDC dc, const std::wstring& text, RECT& rect, UINT format) {
     return DrawTextA(dc, ansi.c_str(), -1, &rect, format);
 }
 
-void* ControlFromWindow(HWND window) {
+TWinControl* ControlFromWindow(HWND window) {
     if (!window) return nullptr;
-    char name[32];
-    std::snprintf(name, sizeof name, "ControlOfs%.8lX%.8lX",
-                  static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(GetModuleHandleW(nullptr))),
-                  static_cast<unsigned long>(GetCurrentThreadId()));
-    return GetPropA(window, name);
+    return static_cast<TWinControl*>(GetPropW(window, MAKEINTATOM(ControlAtom())));
 }

@@ -12,6 +12,7 @@
 #include "skin/data/ColorMath.h"
 
 class TBitmap;
+class TWinControl;
 
 // Transforms of the framework's bitmaps (BitmapTransforms.cpp). GrayScale and ReplaceMagenta first turn the
 // bitmap into 24 bits per pixel; the mirror, flip and rotations work on 24-bit bitmaps and turn any other
@@ -44,6 +45,6 @@ std::wstring AnsiToWide(std::string_view text);
 // DrawTextW on the NT family; elsewhere the text in the ANSI code page through DrawTextA.
 int DrawTextWide(HDC dc, const std::wstring& text, RECT& rect, UINT format);
 
-// The framework object of a window, from the window property the framework keeps it under
-// ("ControlOfs" + module instance + thread id, 8 hexadecimal digits each); null for a null handle.
-void* ControlFromWindow(HWND window);
+// The framework object of a window, read from the window property named by the framework's ControlAtom;
+// null for a null handle or a window that is not the framework's.
+TWinControl* ControlFromWindow(HWND window);

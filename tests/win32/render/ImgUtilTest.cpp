@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "runtime/Controls.h"
 #include "skin/data/ImgUtil.h"
 #include "skin/window/ElementPaint.h"
 
@@ -85,5 +86,16 @@ TEST(ImgUtil, TextHelpers) {
     const int height = DrawTextWide(c.dc, L"\u5BFC\u5165", r, DT_SINGLELINE | DT_CALCRECT);
     EXPECT_GT(height, 0);
     EXPECT_GT(r.right, 0);
+}
+
+TEST(ImgUtil, ControlFromWindowReadsTheFrameworkProperty) {
     EXPECT_EQ(ControlFromWindow(nullptr), nullptr);
+    HWND wnd = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(wnd, nullptr);
+    EXPECT_EQ(ControlFromWindow(wnd), nullptr);
+    int marker = 0;
+    SetPropW(wnd, MAKEINTATOM(ControlAtom()), reinterpret_cast<HANDLE>(&marker));
+    EXPECT_EQ(static_cast<void*>(ControlFromWindow(wnd)), static_cast<void*>(&marker));
+    RemovePropW(wnd, MAKEINTATOM(ControlAtom()));
+    DestroyWindow(wnd);
 }
