@@ -10,35 +10,11 @@
 #include "GetPicture.h"
 #include "ImportJob.h"
 #include "StandinLog.h"
+#include "TestFiles.h"
 
 namespace {
 
-std::wstring TempDir(const wchar_t* name) {
-    wchar_t dir[MAX_PATH];
-    GetTempPathW(MAX_PATH, dir);
-    return std::wstring(dir) + name;
-}
-
-// A w × h pixel 24-bit BMP without a resolution (placed at 96 dpi: 4 pixels are 3 points).
-void WriteBmp(const std::wstring& path, int w, int h, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
-    const DWORD stride = ((w * 3 + 3) / 4) * 4;
-    std::vector<unsigned char> bytes(54 + stride * h, 0x80);
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    *reinterpret_cast<DWORD*>(&bytes[2]) = static_cast<DWORD>(bytes.size());
-    *reinterpret_cast<DWORD*>(&bytes[6]) = 0;
-    *reinterpret_cast<DWORD*>(&bytes[10]) = 54;
-    BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    memcpy(&bytes[14], &header, sizeof header);
-    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD n;
-    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr);
-    CloseHandle(f);
-    if (attributes == FILE_ATTRIBUTE_NORMAL) return;
-    SetFileAttributesW(path.c_str(), attributes);
-    ASSERT_EQ(GetFileAttributesW(path.c_str()) & attributes, attributes) << "the file system keeps no attributes";
-}
+std::wstring TempDir(const wchar_t* name) { return TempPath(name); }
 
 class FakeWindow : public ImportWindow {
 public:
@@ -93,7 +69,7 @@ protected:
         WriteBmp(folder_ + L"\\b.bmp", 80, 80);
         WriteBmp(folder_ + L"\\Bee.bmp", 120, 60);
         WriteBmp(folder_ + L"\\_x.bmp", 60, 120);
-        WriteBmp(folder_ + L"\\hidden.bmp", 10, 10, FILE_ATTRIBUTE_HIDDEN);
+        ASSERT_TRUE(WriteBmp(folder_ + L"\\hidden.bmp", 10, 10, FILE_ATTRIBUTE_HIDDEN));
     }
     std::vector<std::string> Calls() {
         std::vector<std::string> seen;
@@ -249,8 +225,8 @@ TEST(PictureListScan, ListsFoldersNamedLikePicturesAndSkipsHiddenAndSystemFiles)
     const std::wstring folder = TempDir(L"grv_app_scan");
     CreateDirectoryW(folder.c_str(), nullptr);
     WriteBmp(folder + L"\\a.jpg", 4, 4);
-    WriteBmp(folder + L"\\hidden.jpg", 4, 4, FILE_ATTRIBUTE_HIDDEN);
-    WriteBmp(folder + L"\\system.jpg", 4, 4, FILE_ATTRIBUTE_SYSTEM);
+    ASSERT_TRUE(WriteBmp(folder + L"\\hidden.jpg", 4, 4, FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_TRUE(WriteBmp(folder + L"\\system.jpg", 4, 4, FILE_ATTRIBUTE_SYSTEM));
     CreateDirectoryW((folder + L"\\x.jpg").c_str(), nullptr);
     WriteBmp(folder + L"\\\u56fe\u724710.jpg", 4, 4);  // 图片10
     WriteBmp(folder + L"\\\u56fe\u72472.jpg", 4, 4);   // 图片2

@@ -1,0 +1,160 @@
+// Grivelle.exe as a user meets it, read from the running program through its windows: the defaults
+// and the tab order, the error dialog of a failing import, the silent end of an import that fails
+// before Excel, and the two ways to close the window.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "StandinLog.h"
+#include "TestFiles.h"
+#include "UiDriver.h"
+
+namespace {
+
+std::wstring GrivellePath() {
+    std::wstring path = L"Z:";
+    for (const char* c = GRIVELLE_EXE; *c; ++c) path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
+    return path;
+}
+
+class Grivelle : public ::testing::Test {
+protected:
+    void SetUp() override {
+        log_ = TempPath(L"grv_app_window.jsonl");
+        DeleteFileW(log_.c_str());
+        SetEnvironmentVariableW(L"GRV_STANDIN_LOG", log_.c_str());  // inherited by Grivelle, then by the server
+        folder_ = TempPath(L"grv_app_window");
+        CreateDirectoryW(folder_.c_str(), nullptr);
+        ASSERT_TRUE(WriteBmp(folder_ + L"\\a.jpg", 40, 20));
+        ASSERT_TRUE(WriteBmp(folder_ + L"\\b.jpg", 20, 40));
+
+        STARTUPINFOW startup{sizeof startup};
+        std::wstring command = L"\"" + GrivellePath() + L"\"";
+        ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_))
+            << GetLastError();
+        main_ = ui::WaitForWindow(L"TMainForm", L"Grivelle", process_.dwProcessId, 30000);
+        ASSERT_NE(main_, nullptr) << "no main window";
+    }
+    void TearDown() override {
+        if (process_.hProcess) {
+            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 0);
+            WaitForSingleObject(process_.hProcess, 5000);
+            CloseHandle(process_.hProcess);
+            CloseHandle(process_.hThread);
+        }
+        CloseStandins(log_);
+        SetEnvironmentVariableW(L"GRV_STANDIN_LOG", nullptr);
+    }
+
+    HWND Control(const wchar_t* cls, size_t index) {
+        const auto list = ui::ChildrenOfClass(main_, cls);
+        return index < list.size() ? list[index] : nullptr;
+    }
+    bool ServerStarted() { return GetFileAttributesW(log_.c_str()) != INVALID_FILE_ATTRIBUTES; }
+    HWND ErrorDialog(DWORD timeoutMs) { return ui::WaitForWindow(L"TMessageForm", L"Error", process_.dwProcessId, timeoutMs); }
+    bool Exited(DWORD timeoutMs) { return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0; }
+
+    PROCESS_INFORMATION process_{};
+    HWND main_ = nullptr;
+    std::wstring log_, folder_;
+};
+
+TEST_F(Grivelle, ShowsItsDefaultsInTabOrder) {
+    // The windowed controls with their classes and texts (labels and images are drawn by the form).
+    std::vector<std::pair<std::wstring, std::wstring>> seen;
+    for (HWND child : ui::Children(main_)) seen.emplace_back(ui::ClassOf(child), ui::TextOf(child));
+    std::sort(seen.begin(), seen.end());
+    std::vector<std::pair<std::wstring, std::wstring>> expected = {
+        {L"TEdit", L""}, {L"TBitBtn", L"打开"}, {L"TComboBox", L"*.jpg"}, {L"TBitBtn", L"导入"}, {L"TBitBtn", L"退出"},
+        {L"TProgressBar", L""}, {L"TEdit", L"94"}, {L"TEdit", L"76"}, {L"TEdit", L"4"},
+    };
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(seen, expected);
+    // The order Tab visits them in, from the folder edit (the progress bar is no tab stop).
+    HWND first = Control(L"TEdit", 0);
+    ASSERT_EQ(ui::TextOf(first), L"");
+    std::vector<HWND> tabs;
+    for (HWND at = first; at != nullptr && tabs.size() < 12;) {
+        tabs.push_back(at);
+        at = GetNextDlgTabItem(main_, at, FALSE);
+        if (at == first) break;
+    }
+    std::vector<std::wstring> tabTexts;
+    for (HWND h : tabs) tabTexts.push_back(ui::ClassOf(h) + L":" + ui::TextOf(h));
+    EXPECT_EQ(tabTexts, (std::vector<std::wstring>{L"TEdit:", L"TBitBtn:打开", L"TComboBox:*.jpg", L"TBitBtn:导入", L"TBitBtn:退出",
+                                                    L"TEdit:94", L"TEdit:76", L"TEdit:4"}));
+
+    HWND combo = Control(L"TComboBox", 0);
+    std::vector<std::wstring> items;
+    for (LRESULT i = 0, n = SendMessageW(combo, CB_GETCOUNT, 0, 0); i < n; ++i) {
+        wchar_t item[64] = {};
+        SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+        items.push_back(item);
+    }
+    EXPECT_EQ(items, (std::vector<std::wstring>{L"*.jpg", L"*.gif", L"*.png", L"*.bmp"}));
+    EXPECT_FALSE(IsWindowVisible(Control(L"TProgressBar", 0)));
+
+    RECT client;
+    GetClientRect(main_, &client);
+    EXPECT_EQ(client.right, 396);
+    EXPECT_EQ(client.bottom, 224);
+    const LONG style = GetWindowLongW(main_, GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+    RECT edit;
+    GetWindowRect(Control(L"TEdit", 0), &edit);
+    MapWindowPoints(HWND_DESKTOP, main_, reinterpret_cast<POINT*>(&edit), 2);
+    EXPECT_EQ(edit.left, 80);
+    EXPECT_EQ(edit.top, 66);
+    EXPECT_EQ(edit.right - edit.left, 250);
+}
+
+TEST_F(Grivelle, NoPicturesPerRowShowsTheErrorDialogThenQuitsExcel) {
+    ui::SetText(Control(L"TEdit", 0), folder_);
+    ui::SetText(Control(L"TEdit", 3), L"0");
+    ui::Press(ui::ChildWithText(main_, L"导入"));
+    HWND dialog = ErrorDialog(30000);
+    ASSERT_NE(dialog, nullptr) << "no error dialog";
+    EXPECT_TRUE(IsWindowVisible(Control(L"TProgressBar", 0)));  // the job waits for the dialog
+    Sleep(300);
+    ui::SaveWindowBitmap(dialog, TempPath(L"grv_app_error_dialog.bmp"));  // for a person to look at
+    HWND ok = ui::ChildWithText(dialog, L"OK");
+    ASSERT_NE(ok, nullptr);
+    ui::Press(ok);
+    ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindowVisible(Control(L"TProgressBar", 0)); }, 30000));
+    const auto calls = ReadStandinLog(log_);
+    ASSERT_GE(calls.size(), 2u);
+    EXPECT_EQ(calls[calls.size() - 2].member, "Quit");
+    EXPECT_EQ(calls.back().member, "Visible");
+    EXPECT_EQ(calls.back().args, "[true]");
+}
+
+TEST_F(Grivelle, ErrorsBeforeExcelStartNoServerAndShowNothing) {
+    ui::SetText(Control(L"TEdit", 0), folder_ + L"\\nothing-here");
+    ui::Press(ui::ChildWithText(main_, L"导入"));
+    Sleep(1500);
+    ui::SetText(Control(L"TEdit", 0), folder_);
+    ui::SetText(Control(L"TEdit", 1), L"9x");
+    ui::Press(ui::ChildWithText(main_, L"导入"));
+    Sleep(1500);
+    EXPECT_EQ(ErrorDialog(500), nullptr);
+    EXPECT_FALSE(ServerStarted());
+    EXPECT_FALSE(IsWindowVisible(Control(L"TProgressBar", 0)));
+    EXPECT_FALSE(Exited(0));
+}
+
+TEST_F(Grivelle, TheQuitButtonEndsTheProgram) {
+    ui::Press(ui::ChildWithText(main_, L"退出"));
+    EXPECT_TRUE(Exited(15000));
+}
+
+TEST_F(Grivelle, TheCloseBoxEndsTheProgram) {
+    PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(Exited(15000));
+}
+
+} // namespace
