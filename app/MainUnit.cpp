@@ -27,6 +27,7 @@ const TClassInfo& TMainForm::StaticClassInfo() {
         .Field("Label10", &TMainForm::Label10)
         .Field("columnAmountEdit", &TMainForm::columnAmountEdit)
         .Field("Image2", &TMainForm::Image2)
+        .Field("SkinData1", &TMainForm::SkinData1)
         .Method("findPictureButtonClick", &TMainForm::findPictureButtonClick)
         .Method("quitButtonClick", &TMainForm::quitButtonClick)
         .Method("submitButtonClick", &TMainForm::submitButtonClick)

@@ -8,6 +8,7 @@
 #include "runtime/ExtCtrls.h"
 #include "runtime/Forms.h"
 #include "runtime/StdCtrls.h"
+#include "skin/data/WinSkinData.h"
 
 class TMainForm : public TForm {
     GRV_CLASS(TMainForm)
@@ -34,6 +35,7 @@ public:
     TLabel* Label10 = nullptr;
     TEdit* columnAmountEdit = nullptr;
     TImage* Image2 = nullptr;
+    TSkinData* SkinData1 = nullptr;
 
     void findPictureButtonClick(TObject* Sender);
     void quitButtonClick(TObject* Sender);
