@@ -142,10 +142,14 @@ private:
         if (!p->Writable()) throw EReadError("Property " + p->Name + " is read-only");
         auto bad = [&](const char* what) { throw EReadError(std::string("Invalid property value: ") + what + " expected"); };
         switch (p->Kind) {
-        case TTypeKind::Integer:
-            if (v.kind != TFormValue::Integer) bad("integer");
-            p->SetOrd(*target, v.integer);
+        case TTypeKind::Integer: {
+            std::optional<int64_t> n;
+            if (v.kind == TFormValue::Integer) n = v.integer;
+            else if (v.kind == TFormValue::Ident) n = p->IdentValue(v.ident);
+            if (!n) bad("integer");
+            p->SetOrd(*target, *n);
             break;
+        }
         case TTypeKind::Enumeration:
         case TTypeKind::Boolean: {
             int index = v.kind == TFormValue::Ident ? p->Enum->IndexOf(v.ident) : -1;

@@ -27,6 +27,11 @@ const TEnumInfo FontStyleInfo{"TFontStyle", {"fsBold", "fsItalic", "fsUnderline"
 const TClassInfo& TFont::StaticClassInfo() {
     static const TClassInfo& info = TClassBuilder<TFont, TGraphicsObject>("TFont")
         .Integer("Charset", &TFont::Charset, &TFont::SetCharset)
+        .Idents({{"ANSI_CHARSET", 0}, {"DEFAULT_CHARSET", 1}, {"SYMBOL_CHARSET", 2}, {"MAC_CHARSET", 77},
+                 {"SHIFTJIS_CHARSET", 128}, {"HANGEUL_CHARSET", 129}, {"JOHAB_CHARSET", 130}, {"GB2312_CHARSET", 134},
+                 {"CHINESEBIG5_CHARSET", 136}, {"GREEK_CHARSET", 161}, {"TURKISH_CHARSET", 162}, {"HEBREW_CHARSET", 177},
+                 {"ARABIC_CHARSET", 178}, {"BALTIC_CHARSET", 186}, {"RUSSIAN_CHARSET", 204}, {"THAI_CHARSET", 222},
+                 {"EASTEUROPE_CHARSET", 238}, {"OEM_CHARSET", 255}})
         .Color("Color", &TFont::Color, &TFont::SetColor)
         .Integer("Height", &TFont::Height, &TFont::SetHeight)
         .String("Name", &TFont::Name, &TFont::SetName)
@@ -52,6 +57,14 @@ LOGFONTW TFont::LogFont() const {
     lf.lfUnderline = (style_ & (1u << fsUnderline)) ? 1 : 0;
     lf.lfStrikeOut = (style_ & (1u << fsStrikeOut)) ? 1 : 0;
     lf.lfCharSet = BYTE(charset_);
+    if (charset_ == DEFAULT_CHARSET) {
+        // "Default" means the character set of the system code page. Asking for it by name lets the font
+        // mapper pick a face that has the characters of this code page (as the system's font association
+        // does for the old bitmap faces on a Chinese system).
+        CHARSETINFO info{};
+        if (TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<uintptr_t>(GetACP())), &info, TCI_SRCCODEPAGE))
+            lf.lfCharSet = BYTE(info.ciCharset);
+    }
     std::wstring face = WideFromAnsi(name_);
     face.resize(std::min<size_t>(face.size(), LF_FACESIZE - 1));
     std::memset(lf.lfFaceName, 0, sizeof lf.lfFaceName);

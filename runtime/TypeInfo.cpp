@@ -15,6 +15,12 @@ int TEnumInfo::IndexOf(std::string_view name) const {
     return -1;
 }
 
+std::optional<int64_t> TPropInfo::IdentValue(std::string_view ident) const {
+    for (const auto& [name, value] : Idents)
+        if (SameText(name, ident)) return value;
+    return std::nullopt;
+}
+
 bool TPropInfo::Writable() const {
     switch (Kind) {
     case TTypeKind::AnsiString: return bool(SetStr);
@@ -327,6 +333,7 @@ bool SetPropValue(TObject* obj, std::string_view name, std::string_view text) {
     switch (p->Kind) {
     case TTypeKind::Integer: {
         auto v = parseInteger(text);
+        if (!v) v = p->IdentValue(trim(text));
         return v && SetOrdProp(obj, name, *v);
     }
     case TTypeKind::Enumeration:

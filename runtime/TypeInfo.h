@@ -53,6 +53,10 @@ struct TPropInfo {
     std::function<bool(TObject&, const std::any&)> AssignEvent;
     std::function<bool(const TObject&)> EventAssigned;
 
+    // Integer properties may also take names for some values ("DEFAULT_CHARSET").
+    std::vector<std::pair<std::string, int64_t>> Idents;
+    std::optional<int64_t> IdentValue(std::string_view ident) const;
+
     bool Writable() const;
     const TClassInfo* PropClass() const { return PropClassOf ? &PropClassOf() : nullptr; }
 };
@@ -251,6 +255,12 @@ public:
             return std::function<Sig>([c, method](auto&&... a) { return (c->*method)(std::forward<decltype(a)>(a)...); });
         };
         info_.Methods.push_back(std::move(m));
+        return *this;
+    }
+
+    // Names for values of the property declared last.
+    TClassBuilder& Idents(std::vector<std::pair<std::string, int64_t>> idents) {
+        info_.Props.back().Idents = std::move(idents);
         return *this;
     }
 

@@ -12,6 +12,7 @@ TEST(Property, TextRoundTripForEveryKind) {
     } cases[] = {
         {"Width", "-17", "-17"},
         {"Width", "$10", "16"},
+        {"Width", "wdAuto", "-1"},
         {"Style", "tsFlatButtons", "tsFlatButtons"},
         {"Style", "TSBUTTONS", "tsButtons"},
         {"Options", "[toOne, toThree]", "[toOne,toThree]"},

@@ -16,6 +16,7 @@ const TClassInfo& TTestItem::StaticClassInfo() {
 const TClassInfo& TTestWidget::StaticClassInfo() {
     static const TClassInfo& info = TClassBuilder<TTestWidget, TComponent>("TTestWidget")
         .Integer("Width", &TTestWidget::Width, &TTestWidget::Width)
+        .Idents({{"wdAuto", -1}})
         .Enum("Style", TestStyleInfo, &TTestWidget::Style, &TTestWidget::Style)
         .Set("Options", TestOptionInfo, &TTestWidget::Options, &TTestWidget::Options)
         .Bool("Flat", &TTestWidget::Flat, &TTestWidget::Flat)

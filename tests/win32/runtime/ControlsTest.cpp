@@ -1,0 +1,143 @@
+#include "runtime/Buttons.h"
+#include "runtime/ComCtrls.h"
+#include "runtime/ExtCtrls.h"
+#include "runtime/Forms.h"
+#include "runtime/StdCtrls.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+std::unique_ptr<TForm> makeForm() {
+    auto form = std::make_unique<TForm>(nullptr);
+    form->SetBounds(100, 100, 300, 200);
+    return form;
+}
+} // namespace
+
+TEST(Controls, WindowProcChainSeesAndSwallowsMessages) {
+    auto form = makeForm();
+    auto* edit = new TEdit(form.get());
+    edit->SetParent(form.get());
+    HWND h = edit->Handle();
+    std::vector<UINT> seen;
+    TWndMethod saved = edit->WindowProc;
+    edit->WindowProc = [&](TMessage& m) {
+        seen.push_back(m.Msg);
+        if (m.Msg == WM_SETTEXT && std::wstring(reinterpret_cast<const wchar_t*>(m.LParam)) == L"blocked") {
+            m.Result = TRUE; // swallowed: the edit never sees it
+            return;
+        }
+        saved(m);
+    };
+    SetWindowTextW(h, L"hello");
+    EXPECT_EQ(edit->Caption(), "hello");
+    SetWindowTextW(h, L"blocked");
+    EXPECT_EQ(edit->Caption(), "hello");
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), UINT(WM_SETTEXT)), 2);
+    // Framework notifications travel the same chain.
+    seen.clear();
+    edit->SetEnabled(false);
+    EXPECT_NE(std::find(seen.begin(), seen.end(), CM_ENABLEDCHANGED), seen.end());
+    EXPECT_FALSE(IsWindowEnabled(h));
+    edit->SetVisible(false);
+    EXPECT_NE(std::find(seen.begin(), seen.end(), CM_VISIBLECHANGED), seen.end());
+    EXPECT_EQ(edit->Perform(WM_GETTEXTLENGTH), 5);
+    edit->WindowProc = saved;
+}
+
+TEST(Controls, GraphicChildrenArePaintedAndClickedThroughTheirParent) {
+    auto form = makeForm();
+    auto* label = new TLabel(form.get());
+    label->SetParent(form.get());
+    label->SetBounds(10, 10, 50, 20);
+    int clicks = 0;
+    label->OnClick = [&](TObject*) { ++clicks; };
+    std::vector<UINT> seen;
+    TWndMethod saved = label->WindowProc;
+    label->WindowProc = [&](TMessage& m) { seen.push_back(m.Msg); saved(m); };
+    HWND h = form->Handle();
+    SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(15, 15));
+    SendMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(16, 16));
+    EXPECT_EQ(clicks, 1);
+    SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100)); // not on the label
+    SendMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(100, 100));
+    EXPECT_EQ(clicks, 1);
+    form->Show();
+    RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    EXPECT_NE(std::find(seen.begin(), seen.end(), UINT(WM_PAINT)), seen.end());
+}
+
+TEST(Controls, PropertiesByNameOnControls) {
+    auto form = makeForm();
+    auto* button = new TBitBtn(form.get());
+    button->SetParent(form.get());
+    EXPECT_TRUE(SetPropValue(button, "Caption", "Go"));
+    EXPECT_EQ(*GetPropValue(button, "Caption"), "Go");
+    EXPECT_EQ(*GetWidePropValue(button, "Caption"), L"Go");
+    EXPECT_TRUE(SetPropValue(button, "Layout", "blGlyphTop"));
+    EXPECT_EQ(button->Layout(), blGlyphTop);
+    EXPECT_EQ(*GetOrdProp(button, "Margin"), -1);
+    EXPECT_EQ(*GetOrdProp(button, "Spacing"), 4);
+    EXPECT_EQ(GetObjectProp(button, "Glyph", &TBitmap::StaticClassInfo()), button->Glyph());
+    EXPECT_EQ(GetObjectProp(button, "Glyph", &TFont::StaticClassInfo()), nullptr);
+    EXPECT_FALSE(GetPropInfo(button, "ParentBackground"));
+    EXPECT_FALSE(SetPropValue(button, "ParentBackground", "False"));
+    EXPECT_FALSE(GetPropValue(button, "Flat"));
+    EXPECT_EQ(*GetPropValue(form.get(), "Color"), "clBtnFace");
+    EXPECT_TRUE(SetPropValue(button, "Font.Name", "Tahoma"));
+    EXPECT_EQ(button->Font()->Name(), "Tahoma");
+    EXPECT_FALSE(button->ParentFont());
+    auto* bar = new TProgressBar(form.get());
+    bar->SetParent(form.get());
+    EXPECT_TRUE(SetPropValue(bar, "Max", "50"));
+    EXPECT_TRUE(SetPropValue(bar, "Position", "20"));
+    EXPECT_EQ(SendMessageW(bar->Handle(), PBM_GETPOS, 0, 0), 20);
+    bar->SetPosition(80); // beyond Max: clamped
+    EXPECT_EQ(bar->Position(), 50);
+}
+
+TEST(Controls, AnchorsAndAlignmentFollowTheParent) {
+    auto form = makeForm();
+    form->SetBorderStyle(bsSizeable);
+    form->HandleNeeded();
+    int cw = form->ClientWidth(), ch = form->ClientHeight();
+    auto* image = new TImage(form.get());
+    image->SetParent(form.get());
+    image->SetHeight(30);
+    image->SetAlign(alTop);
+    EXPECT_EQ(image->Width(), cw);
+    auto* bar = new TProgressBar(form.get());
+    bar->SetParent(form.get());
+    bar->SetBounds(0, ch - 20, cw, 20);
+    bar->SetAnchors((1u << akLeft) | (1u << akRight) | (1u << akBottom));
+    form->SetBounds(form->Left(), form->Top(), form->Width() + 40, form->Height() + 30);
+    EXPECT_EQ(image->Width(), cw + 40);
+    EXPECT_EQ(bar->Width(), cw + 40);
+    EXPECT_EQ(bar->Top(), ch + 30 - 20);
+}
+
+TEST(Controls, TabKeyMovesFocusInTabOrder) {
+    auto form = makeForm();
+    auto* a = new TEdit(form.get());
+    a->SetParent(form.get());
+    auto* b = new TButton(form.get());
+    b->SetParent(form.get());
+    b->SetTop(40);
+    auto* c = new TEdit(form.get());
+    c->SetParent(form.get());
+    c->SetTop(80);
+    c->SetTabOrder(0);
+    form->Show();
+    Application->ProcessMessages();
+    c->SetFocus();
+    EXPECT_EQ(form->ActiveControl(), c);
+    c->Perform(CN_KEYDOWN, VK_TAB, 0);
+    EXPECT_EQ(GetFocus(), a->Handle());
+    EXPECT_EQ(form->ActiveControl(), a);
+    a->Perform(CN_KEYDOWN, VK_TAB, 0);
+    EXPECT_EQ(GetFocus(), b->Handle());
+    EXPECT_EQ(form->FindNextControl(b, true, true), c);
+}
