@@ -5,6 +5,8 @@
 //   GrivelleDriver.exe --folder DIR --done FILE [--type PATTERN] [--shot-busy BMP] [--shot BMP] [--timeout MS]
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <string>
 
@@ -55,8 +57,15 @@ int wmain(int argc, wchar_t** argv) {
 
     if (!shotBusy.empty()) {
         const auto bars = ui::ChildrenOfClass(main, L"progress");
-        if (!bars.empty() && ui::WaitUntil([&] { return IsWindowVisible(bars.front()) != FALSE; }, 30000)) {
-            Sleep(1500);  // let a few pictures go in
+        // Half-way through: the bar is shown and its position has reached half of its maximum.
+        const auto halfWay = [&] {
+            if (bars.empty() || !IsWindowVisible(bars.front())) return false;
+            const LRESULT max = SendMessageW(bars.front(), PBM_GETRANGE, FALSE, 0);
+            const LRESULT position = SendMessageW(bars.front(), PBM_GETPOS, 0, 0);
+            return max > 0 && position * 2 >= max;
+        };
+        if (ui::WaitUntil(halfWay, 60000)) {
+            Sleep(200);
             ui::SaveWindowBitmap(main, shotBusy);
         }
     }
