@@ -1,6 +1,8 @@
 // The skin data component: streaming, loading, its settings and its calls into the skin manager.
 #include "SkinTestSupport.h"
 
+#include "runtime/ImgList.h"
+#include "skin/data/SkinBitmapOps.h"
 #include "skin/data/SkinNotifier.h"
 #include "skin/window/SkinManage.h"
 
@@ -57,6 +59,56 @@ TEST(SkinData, DefaultsAtCreation) {
     EXPECT_FALSE(d.ScrollBar);
     EXPECT_EQ(d.MaxTrackWidth, GetSystemMetrics(SM_CXMAXIMIZED));
     EXPECT_FALSE(d.Version().empty());
+    ASSERT_TRUE(d.MenuGlyphs);
+    EXPECT_EQ(d.MenuGlyphs->Width(), 16);
+    EXPECT_EQ(d.MenuGlyphs->Count(), 4); // restore, maximize, minimize, close
+    EXPECT_EQ(d.AppIcon->PixelFormat(), pf24bit);
+}
+
+TEST(SkinData, LoadedBuildsTheCaptionFontFromTheSystemMetrics) {
+    StreamedSkinData s("", {});
+    ASSERT_TRUE(s.data->CaptionFont);
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = 340;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 340, &metrics, 0));
+    EXPECT_EQ(s.data->CaptionFont->LogFont().lfHeight, metrics.lfCaptionFont.lfHeight);
+    EXPECT_TRUE(s.data->IsEmpty); // no stored skin
+}
+
+TEST(SkinData, EntryPointsLookedUpAtRunTime) {
+    EXPECT_TRUE(HasGetScrollBarInfo());
+    EXPECT_NE(SkinGetComboBoxInfoProc(), nullptr);
+    HWND wnd = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VSCROLL, 0, 0, 100, 100, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    SCROLLBARINFO info{};
+    EXPECT_TRUE(SkinGetScrollBarInfo(wnd, OBJID_VSCROLL, info));
+    EXPECT_EQ(info.cbSize, sizeof(SCROLLBARINFO));
+    SkinTrackMouseLeave(wnd);
+    DestroyWindow(wnd);
+    EXPECT_FALSE(SkinGetScrollBarInfo(nullptr, OBJID_VSCROLL, info));
+}
+
+TEST(SkinData, ACountBeyondTheStoredBytesReadsWhatIsThere) {
+    CountingNotifier notifier;
+    auto root = std::make_unique<TComponent>(nullptr);
+    EXPECT_NO_THROW(ReadComponentFromText(root.get(), "object Root: TComponent\n  object SkinData1: TSkinData\n"
+                                                      "    SkinStream = {FFFFFF7F12345678}\n  end\nend\n"));
+    auto* d = dynamic_cast<TSkinData*>(root->FindComponent("SkinData1"));
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->PackageStream().Size(), 4);
+    EXPECT_TRUE(d->IsEmpty);
+    EXPECT_EQ(notifier.count, 1); // not a package of a known format
+}
+
+TEST(SkinData, OtherFormTypesSwitchSkinningOnAtLoaded) {
+    FreeSkinManager();
+    StreamedSkinData s("    SkinFormtype = sfDialog\n    Active = True\n", SmallPackage());
+    ASSERT_NE(SkinManager, nullptr);
+    EXPECT_TRUE(SkinManager->skinning);
+    EXPECT_EQ(SkinManager->runState, 1);
+    EXPECT_EQ(SkinManager->hook, nullptr); // only the main form's component installs the hook
+    EXPECT_EQ(SkinManager->mainSkinData, nullptr);
+    EXPECT_TRUE(s.data->Active());
 }
 
 TEST(SkinData, PublishedPropertiesByName) {
