@@ -495,8 +495,12 @@ def progress():
     shape(bar, (0, 0, 40, 16), 3, vgrad((130, 180, 236), (60, 118, 196)), outline=(46, 94, 160),
           highlight=(176, 210, 246))
     save(strip([trough, bar]), "progress.bmp")  # 80 x 16
-    chunk = canvas(8, 12)
+    # The chunk is drawn copied (the chunk variant does not key it): its gap is the trough's colour.
+    chunk = canvas(8, 12, (232, 239, 248))
     shape(chunk, (0, 0, 7, 12), 1, vgrad((130, 180, 236), (60, 118, 196)))
+    px = chunk.load()
+    for x, y in ((0, 0), (6, 0), (0, 11), (6, 11)):
+        px[x, y] = (232, 239, 248)
     save(chunk, "progress_chunk.bmp")
 
 
@@ -1044,18 +1048,26 @@ Trans=1
 
 [Trackbar.ThumbLeft]
 Image=thumb_left.bmp
+LeftWidth=7
+RightWidth=3
 Trans=1
 
 [Trackbar.ThumbRight]
 Image=thumb_right.bmp
+LeftWidth=3
+RightWidth=7
 Trans=1
 
 [Trackbar.ThumbUp]
 Image=thumb_up.bmp
+TopHeight=7
+BottomHeight=3
 Trans=1
 
 [Trackbar.ThumbDown]
 Image=thumb_down.bmp
+TopHeight=3
+BottomHeight=7
 Trans=1
 
 [UpDown.Horz]
