@@ -28,7 +28,8 @@ for t in $targets; do
   corpus="$root/tests/fuzz/corpus/${t#fuzz_}"
   work="$dir/corpus-$t"; mkdir -p "$work"
   args=("$work"); [ -d "$corpus" ] && args+=("$corpus")
-  out=$("$dir/$t" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
+  exe=$(find "$dir" -type f -name "$t" -perm -u+x | head -n 1)
+  out=$("$exe" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
         -artifact_prefix="$dir/crash-$t-" "${args[@]}" 2>&1)
   rc=$?
   runs=$(echo "$out" | sed -n 's/^stat::number_of_executed_units: *//p')
