@@ -1,5 +1,6 @@
 #include "skin/window/ElementBitmaps.h"
 
+#include "runtime/Controls.h"
 #include "runtime/Graphics.h"
 
 namespace {
@@ -64,4 +65,26 @@ void CopyBitmap(TBitmap* source, TBitmap* target) {
     if (source->Empty()) return;
     BitBlt(target->Canvas()->Handle(), 0, 0, source->Width(), source->Height(), source->Canvas()->Handle(), 0, 0,
            SRCCOPY);
+}
+
+void PaintParentBackground(TControl* control, HDC dc) {
+    TWinControl* parent = control ? control->Parent() : nullptr;
+    if (!parent || !dc) return;
+    const RECT client = control->ClientRect();
+    const int left = control->Left(), top = control->Top();
+    const int saved = SaveDC(dc);
+    POINT origin{};
+    GetViewportOrgEx(dc, &origin);
+    SetViewportOrgEx(dc, origin.x - left, origin.y - top, nullptr);
+    IntersectClipRect(dc, client.left + left, client.top + top, client.right + left, client.bottom + top);
+    const bool designing = (control->ComponentState() & csDesigning) != 0;
+    try {
+        parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+        parent->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    } catch (...) {
+        RestoreDC(dc, saved);
+        if (!designing) throw;
+        return;
+    }
+    RestoreDC(dc, saved);
 }

@@ -11,6 +11,7 @@
 
 class TBitmap;
 class TCanvas;
+class TControl;
 
 // The strip as the renderers draw from it (its canvas's DC); empty for a null or empty bitmap.
 ElementImage ImageOf(TBitmap* bitmap);
@@ -31,6 +32,11 @@ void PaintStretchedThreeSlice(HDC dc, const RECT& target, TBitmap* strip, bool v
 void DrawTransparent(HDC dc, const RECT& target, TBitmap* bitmap, std::uint32_t key);
 HRGN RegionFromBitmap(TBitmap* bitmap, int xOffset, int yOffset, int blueTolerance, int greenTolerance,
                       int redTolerance, std::uint32_t key);
+
+// Paints what the control's parent shows behind the control into `dc`: WM_ERASEBKGND, then WM_PAINT,
+// performed on the parent with the DC moved by minus the control's left and top and clipped to its client
+// rectangle. Nothing for a control without a parent. In design mode a failure of either ends the painting.
+void PaintParentBackground(TControl* control, HDC dc);
 
 // The target gets the source's width, height and pixel format, then the source is drawn onto it at (0, 0).
 void CopyBitmap(TBitmap* source, TBitmap* target);

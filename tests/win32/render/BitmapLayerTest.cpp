@@ -2,7 +2,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
+
+#include "runtime/Forms.h"
 #include "runtime/Graphics.h"
+#include "runtime/StdCtrls.h"
 #include "skin/data/ImgUtil.h"
 #include "skin/window/ElementBitmaps.h"
 
@@ -91,4 +95,49 @@ TEST(BitmapLayer, BuildElementBitmapCopyAndRegion) {
     PaintElement(target.Canvas()->Handle(), {0, 0, 10, 10}, &strip, false, false, true, 2, 2, {2, 2, 2, 2});
     EXPECT_EQ(PixelOf(target, 0, 0), R); // the key pixel left the background
     EXPECT_EQ(PixelOf(target, 5, 5), Q);
+}
+
+
+TEST(BitmapLayer, PaintParentBackgroundOfAFrameworkControl) {
+    auto form = std::make_unique<TForm>(nullptr);
+    form->SetBounds(0, 0, 200, 150);
+    TWndMethod saved = form->WindowProc;
+    // The form paints a green background and a red marker at (50, 40)..(60, 50) into the DC it is handed.
+    form->WindowProc = [&](TMessage& m) {
+        HDC dc = reinterpret_cast<HDC>(m.WParam);
+        if (m.Msg == WM_ERASEBKGND && dc) {
+            RECT all{0, 0, 200, 150};
+            HBRUSH green = CreateSolidBrush(RGB(0, 128, 0));
+            FillRect(dc, &all, green);
+            DeleteObject(green);
+            m.Result = 1;
+            return;
+        }
+        if (m.Msg == WM_PAINT && dc) {
+            RECT marker{50, 40, 60, 50};
+            HBRUSH red = CreateSolidBrush(RGB(200, 0, 0));
+            FillRect(dc, &marker, red);
+            DeleteObject(red);
+            return;
+        }
+        saved(m);
+    };
+    auto* label = new TLabel(form.get());
+    label->SetParent(form.get());
+    label->SetBounds(45, 35, 30, 20);
+
+    TBitmap target;
+    Make(target, 30, 20);
+    HDC dc = target.Canvas()->Handle();
+    PaintParentBackground(label, dc);
+    EXPECT_EQ(PixelOf(target, 0, 0), 0x008000u); // green, as a TColor
+    EXPECT_EQ(PixelOf(target, 5, 5), 0x0000C8u); // the marker
+    EXPECT_EQ(PixelOf(target, 15, 15), 0x008000u);
+    POINT origin{};
+    GetViewportOrgEx(dc, &origin);
+    EXPECT_EQ(origin.x, 0);
+
+    TLabel orphan(nullptr);
+    PaintParentBackground(&orphan, dc); // no parent: nothing
+    form->WindowProc = saved;
 }
