@@ -1,6 +1,7 @@
 #include "skin/window/SkinManage.h"
 
 #include "runtime/ExtCtrls.h"
+#include "runtime/Forms.h"
 #include "skin/data/WinSkinData.h"
 
 #include <algorithm>
@@ -10,6 +11,7 @@ bool IsNTPlatform = true;
 
 namespace {
 
+// The program's module instance: SkinWindow skins windows of other modules only when they are dialogs.
 HINSTANCE g_moduleInstance = nullptr;
 
 // Set when the unit starts, on the main thread.
@@ -86,18 +88,27 @@ void TSkinManage::RunScheduled() {
     timer->SetEnabled(false);
     TSkinData* skinData = pendingSkinData;
     if (!skinData) return;
+    const bool onlyItsForm = skinData->SkinFormtype() == sfOnlyThisForm;
     switch (pendingAction) {
     case saApply:
         skinning = true;
         applyingAll = true;
-        PurgePainters();
-        // Forms are skinned through SkinWindow, which attaches frame painters.
+        if (onlyItsForm) {
+            for (int i = Application->FormCount() - 1; i >= 0; --i)
+                if (Application->Forms(i) == skinData->Owner()) {
+                    SkinForm(Application->Forms(i));
+                    break;
+                }
+        } else {
+            PurgePainters();
+            for (int i = Application->FormCount() - 1; i >= 0; --i) SkinForm(Application->Forms(i));
+        }
         applyingAll = false;
         break;
     case saRemove:
         skinning = false;
         PurgePainters();
-        if (skinData->SkinFormtype() == sfOnlyThisForm) {
+        if (onlyItsForm) {
             for (auto it = formPainters.rbegin(); it != formPainters.rend(); ++it) {
                 if ((*it)->PainterSkinData() != skinData) continue;
                 TSkinFormPainter* painter = *it;
@@ -111,14 +122,23 @@ void TSkinManage::RunScheduled() {
         break;
     case saReapply:
         PurgePainters();
-        for (TSkinFormPainter* painter : formPainters)
-            if (painter->PainterSkinData() == skinData) painter->FreeCaptionButtons();
+        for (TSkinFormPainter* painter : formPainters) {
+            if (painter->PainterSkinData() != skinData) continue;
+            painter->FreeCaptionButtons();
+            if (onlyItsForm) break;
+        }
         break;
     default:
         break;
     }
     skinData->SkinChanged();
     if (pendingSkinData == skinData) pendingSkinData = nullptr;
+}
+
+void TSkinManage::SkinForm(TCustomForm* form) {
+    if (!form || !form->Visible()) return;
+    if (GetWindowLongW(form->Handle(), GWL_STYLE) & WS_CHILD) return;
+    SkinWindow(form->Handle());
 }
 
 void TSkinManage::ReinitPainters() {
@@ -177,7 +197,11 @@ void TSkinManage::RemoveAllPainters(bool onDestroy) {
 }
 
 TSkinManage* EnsureSkinManager() {
-    if (!SkinManager) SkinManager = new TSkinManage();
+    if (!SkinManager) {
+        SkinManager = new TSkinManage();
+        // Freed when the program ends, after its forms and before COM is released.
+        Application->AddExitProc(FreeSkinManager);
+    }
     return SkinManager;
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+class TCustomForm;
 class TSkinData;
 class TTimer;
 class TWinControl;
@@ -67,6 +68,8 @@ public:
     // Attaches a frame painter to the window and returns whether one was attached. Frame painters come
     // with the window-skinning work; until then no window is attached and the answer is false.
     bool SkinWindow(HWND window);
+    // A visible top-level form goes through SkinWindow.
+    void SkinForm(TCustomForm* form);
 
     // The first frame painter that serves the window, or none.
     TSkinFormPainter* FindFormPainter(HWND window) const;
