@@ -330,3 +330,43 @@ TEST(ElementPaint, ScratchBitmapIsSharedAndResized) {
     ReleaseScratchBitmap();
     EXPECT_EQ(a.dc, nullptr);
 }
+
+namespace {
+
+// GDI objects in use by this process: the used entries of the GDI shared handle table (GetGuiResources is
+// a stub under Wine). The table hangs off the 32-bit PEB at offset 0x94; entries are 24 bytes, the type
+// byte at offset 14 is non-zero when the entry is used.
+int GdiObjectsInUse() {
+    const std::uint8_t* peb = nullptr;
+    __asm__("movl %%fs:0x30, %0" : "=r"(peb));
+    const auto* table = *reinterpret_cast<const std::uint8_t* const*>(peb + 0x94);
+    if (!table) return -1;
+    int used = 0;
+    for (int i = 0; i < 0x10000; ++i) used += table[i * 24 + 14] != 0;
+    return used;
+}
+
+} // namespace
+
+TEST(ElementPaint, RenderersFreeEveryObjectTheyMake) {
+    Surface strip = CoordinateStrip(20, 10, 2);
+    strip.Set(0, 0, Magenta);
+    Surface target(64, 48, RGB(3, 3, 3));
+    auto everything = [&] {
+        PaintElement(target.Dc(), {0, 0, 60, 40}, strip.Image(), false, true, true, 2, 1, {3, 3, 3, 3});
+        PaintThreeSlice(target.Dc(), {0, 0, 60, 20}, strip.Image(), false, true, 2, 2, {3, 0, 3, 0});
+        PaintStretchedFrame(target.Dc(), {0, 0, 30, 30}, strip.Image(), true, 2, 1);
+        PaintCentredFrame(target.Dc(), {0, 0, 40, 40}, strip.Image(), true, 2, 2);
+        PaintStretchedThreeSlice(target.Dc(), {0, 0, 50, 10}, strip.Image(), false, 2, 1, {3, 0, 3, 0});
+        DrawTransparent(target.Dc(), {0, 0, 20, 10}, strip.Image(), Magenta, TransparentMethod::ThreeStep);
+        HBITMAP built = BuildElementBitmap({0, 0, 33, 22}, strip.Image(), {2, 2, 2, 2}, false, false, 2, 1);
+        DeleteObject(built);
+        HRGN region = RegionFromBitmap(strip.Image(), 0, 0, 1, 1, 1, Magenta);
+        DeleteObject(region);
+    };
+    everything(); // first use may create lasting objects (stock objects, fonts)
+    const int before = GdiObjectsInUse();
+    ASSERT_GT(before, 0);
+    for (int i = 0; i < 50; ++i) everything();
+    EXPECT_EQ(GdiObjectsInUse(), before);
+}
