@@ -49,6 +49,8 @@ using TOnSkinControl = std::function<void(TComponent* Sender, class TSkinData* S
                                           TControl* Control, const std::string& ControlClass,
                                           TComponent*& SkinnedControl)>;
 
+// Streamed by class name once registered: StaticClassInfo() registers it (a form with a published
+// TSkinData field does so when its own class information is built).
 class TSkinData : public TComponent {
     GRV_CLASS(TSkinData)
 public:

@@ -61,6 +61,7 @@ struct StreamedSkinData {
     TSkinData* data = nullptr;
 
     StreamedSkinData(const std::string& properties, const std::vector<std::uint8_t>& package) {
+        TSkinData::StaticClassInfo(); // registered for streaming by class name
         root = std::make_unique<TComponent>(nullptr);
         std::string text = "object Root: TComponent\n  object SkinData1: TSkinData\n" + properties;
         if (!package.empty()) text += "    SkinStream = {" + SkinStreamHex(package) + "}\n";
