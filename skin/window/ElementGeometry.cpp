@@ -28,6 +28,11 @@ std::vector<ElementPiece> NinePartPieces(const GeoRect& frame, int W, int H, Geo
     if (W < l + r) l = r = 0;
     if (H < t + b) t = b = 0;
     const int sx = frame.left, sy = frame.top, fw = frame.Width(), fh = frame.Height();
+    // Margins wider than the frame itself would read the neighbouring frame or past the strip.
+    l = std::min(l, fw);
+    r = std::min(r, fw - l);
+    t = std::min(t, fh);
+    b = std::min(b, fh - t);
 
     if (l * t > 0) AddPiece(pieces, {0, 0, l, t}, {sx, sy, sx + l, sy + t});
     if (l * b > 0) AddPiece(pieces, {0, H - b, l, H}, {sx, sy + fh - b, sx + l, sy + fh});
@@ -52,9 +57,9 @@ std::vector<GeoPoint> TilePositions(const GeoRect& target, int tileWidth, int ti
 std::vector<ElementPiece> ThreeSlicePieces(const GeoRect& frame, int W, int H, int l, int r) {
     std::vector<ElementPiece> pieces;
     if (W <= 0 || H <= 0) return pieces;
-    l = std::max(l, 0);
-    r = std::max(r, 0);
     const int sx = frame.left, sy = frame.top, fw = frame.Width(), fh = frame.Height();
+    l = std::clamp(l, 0, std::max(fw, 0));
+    r = std::clamp(r, 0, std::max(fw - l, 0));
     AddPiece(pieces, {0, 0, l, H}, {sx, sy, sx + l, sy + fh});
     const int middle = fw - l - r;
     if (middle > 0) {
@@ -72,8 +77,8 @@ std::vector<ElementPiece> StretchedThreeSlicePieces(const GeoRect& frame, const 
         AddPiece(pieces, target, frame);
         return pieces;
     }
-    l = std::max(l, 0);
-    r = std::max(r, 0);
+    l = std::clamp(l, 0, std::max(fw, 0));
+    r = std::clamp(r, 0, std::max(fw - l, 0));
     const int sx = frame.left, sy = frame.top, fh = frame.Height();
     const int x = target.left, y = target.top, tw = target.Width(), th = target.Height();
     AddPiece(pieces, {x, y, x + l, y + th}, {sx, sy, sx + l, sy + fh});

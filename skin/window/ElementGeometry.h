@@ -38,8 +38,9 @@ struct ElementPiece {
 };
 
 // The nine-part rule: the pieces of `frame` (a rectangle of the strip) that make a width x height result,
-// in drawing order. Margins wider (taller) than the target are dropped on both sides. Pieces whose source
-// or target is empty are left out (a frame smaller than its margins never reads backwards).
+// in drawing order. Margins wider (taller) than the target are dropped on both sides; margins wider than
+// the frame are cut to it, and pieces whose source or target is empty are left out, so that no piece ever
+// reads outside its frame.
 std::vector<ElementPiece> NinePartPieces(const GeoRect& frame, int width, int height, GeoMargins margins,
                                          bool tileCentre);
 

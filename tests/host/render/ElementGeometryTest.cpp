@@ -122,3 +122,60 @@ TEST(ElementGeometry, CentredFrameRoundsTowardZero) {
     EXPECT_EQ(CentredFrameTarget({10, 10, 31, 30}, 10, 5), (GeoRect{15, 17, 25, 22}));
     EXPECT_EQ(CentredFrameTarget({0, 0, 7, 7}, 10, 10), (GeoRect{-1, -1, 9, 9})); // -1.5 -> -1
 }
+
+TEST(ElementGeometry, PiecesStayInsideTargetAndFrameForAnyInput) {
+    // Deterministic sweep over sizes, margins (also negative and oversized) and frames: every piece lies
+    // inside the target and inside its frame, and when the frame is at least as large as its margins the
+    // targets tile the whole result exactly once.
+    unsigned seed = 12345;
+    auto next = [&](int lo, int hi) {
+        seed = seed * 1103515245u + 12345u;
+        return lo + static_cast<int>((seed >> 8) % static_cast<unsigned>(hi - lo + 1));
+    };
+    for (int round = 0; round < 4000; ++round) {
+        const int stripW = next(1, 120), stripH = next(1, 60), count = next(-1, 8), index = next(-2, 10);
+        const bool vertical = next(0, 1) == 1;
+        const GeoRect frame = FrameSource(stripW, stripH, vertical, count, index);
+        ASSERT_GE(frame.left, 0);
+        ASSERT_LE(frame.right, stripW);
+        ASSERT_LE(frame.bottom, stripH);
+        const int W = next(-3, 90), H = next(-3, 90);
+        const GeoMargins m{next(-2, 30), next(-2, 30), next(-2, 30), next(-2, 30)};
+        const auto pieces = NinePartPieces(frame, W, H, m, next(0, 1) == 1);
+        std::vector<int> cover(static_cast<std::size_t>(std::max(W, 0) * std::max(H, 0)), 0);
+        for (const auto& p : pieces) {
+            ASSERT_TRUE(p.target.HasArea());
+            ASSERT_TRUE(p.source.HasArea());
+            ASSERT_GE(p.target.left, 0);
+            ASSERT_GE(p.target.top, 0);
+            ASSERT_LE(p.target.right, W);
+            ASSERT_LE(p.target.bottom, H);
+            ASSERT_GE(p.source.left, frame.left);
+            ASSERT_GE(p.source.top, frame.top);
+            ASSERT_LE(p.source.right, frame.right);
+            ASSERT_LE(p.source.bottom, frame.bottom);
+            for (int y = p.target.top; y < p.target.bottom; ++y)
+                for (int x = p.target.left; x < p.target.right; ++x) ++cover[static_cast<std::size_t>(y * W + x)];
+        }
+        // The three-part rules keep their margins even in a narrower target (the system clips what hangs
+        // out), but never read outside the frame.
+        auto inside = [&](const std::vector<ElementPiece>& more, const GeoRect& bounds) {
+            for (const auto& p : more) {
+                ASSERT_GE(p.source.left, frame.left);
+                ASSERT_LE(p.source.right, frame.right);
+                ASSERT_GE(p.source.top, frame.top);
+                ASSERT_LE(p.source.bottom, frame.bottom);
+                ASSERT_GE(p.target.top, bounds.top);
+                ASSERT_LE(p.target.bottom, bounds.bottom);
+            }
+        };
+        inside(ThreeSlicePieces(frame, W, H, m.left, m.right), {0, 0, W, H});
+        const GeoRect somewhere{5, 7, 5 + W, 7 + H};
+        inside(StretchedThreeSlicePieces(frame, somewhere, m.left, m.right), somewhere);
+        const bool fits = m.left >= 0 && m.right >= 0 && m.top >= 0 && m.bottom >= 0 &&
+                          frame.Width() > m.left + m.right && frame.Height() > m.top + m.bottom;
+        if (fits && W > 0 && H > 0) {
+            for (int c : cover) ASSERT_EQ(c, 1) << "round " << round;
+        }
+    }
+}
