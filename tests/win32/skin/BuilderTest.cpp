@@ -163,3 +163,38 @@ TEST(Builder, ReloadReplacesRecordsAndReusesBuiltSlots) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Builder, HostileValuesBuildWithoutHarm) {
+    std::vector<std::uint8_t> garbage = SolidBmp(8, 8);
+    garbage.resize(30); // a bitmap file cut short
+    Built d({{"tiny.bmp", SolidBmp(3, 2)}, {"narrow.bmp", SolidBmp(8, 4)}, {"bad.bmp", garbage},
+             {"huge.bmp", SolidBmp(4000, 2)}},
+            "[MDICONTROLS]\nImage=narrow.bmp\n"                  // narrower than 12 cells
+            "[SunkEdge]\nImage=tiny.bmp\nLeftWidth=-20\nTopHeight=100\nTrans=1\n"
+            "[ComboButton]\nImage=tiny.bmp\nRightWidth=99999999\n"
+            "[ExtraImages]\nImage=bad.bmp\n"
+            "[Scrollbar]\nImage=bad.bmp\n"
+            "[Personality]\nTop=huge.bmp\nTopFrame=0\nLeft=bad.bmp\nLeftFrame=-4\n"
+            "[HorzScrollThumb]\nImage=tiny.bmp\nFrameCount=0\n"
+            "[Colours]\nButtonFace=999999999999 -1 x\n"
+            "[ButtonOdd]\nButtonImage=huge.bmp\nframe=0\nAction=0x7FFFFFFF\n");
+    EXPECT_FALSE(d->IsEmpty);
+    const auto& mdi = d->SysButtons;
+    ASSERT_EQ(mdi.size(), 4u);
+    EXPECT_EQ(mdi[0]->FrameCount, 6); // 4000 x 2: wide
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(mdi[1 + i]->XCoord, 4 * (3 - i)); // cells of 0 pixels
+        EXPECT_TRUE(IsBitmapEmpty(*mdi[1 + i]->Bitmap));
+    }
+    EXPECT_FALSE(d->ScrollBar->HasImage()); // the damaged file gives no image
+    EXPECT_EQ(BitmapWidth(*d->ComboButton->Bitmap), 200);
+    EXPECT_EQ(d->HorzScrollThumb->FrameCount, 0);
+    EXPECT_EQ(d->BorderTop->FrameCount, 0);
+    EXPECT_EQ(d->BorderColor(), BitmapPixel(*d->BorderTop->Bitmap, 4000 / 3, 0)); // frame count 0 read as 1
+    EXPECT_EQ(d->SkinColors.ButtonFace, MakeRGB(999999999999ULL % 256, 1, 0));
+    EXPECT_EQ(BitmapWidth(*d->ComboArrow->Bitmap), 17 * 4);
+}
+
+} // namespace
