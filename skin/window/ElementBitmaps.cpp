@@ -3,6 +3,8 @@
 #include "runtime/Controls.h"
 #include "runtime/Graphics.h"
 
+#include <algorithm>
+
 namespace {
 
 COLORREF KeyOf(std::uint32_t colour) { return static_cast<COLORREF>(colour & 0xFFFFFF); }
@@ -87,4 +89,17 @@ void PaintParentBackground(TControl* control, HDC dc) {
         return;
     }
     RestoreDC(dc, saved);
+}
+
+TBitmap& ScratchBitmap(int width, int height) {
+    static const std::unique_ptr<TBitmap> scratch = [] {
+        auto bitmap = std::make_unique<TBitmap>();
+        bitmap->SetPixelFormat(pf32bit);
+        return bitmap;
+    }();
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    if (scratch->Width() != width || scratch->Height() != height) scratch->SetSize(width, height);
+    SetStretchBltMode(scratch->Canvas()->Handle(), COLORONCOLOR);
+    return *scratch;
 }

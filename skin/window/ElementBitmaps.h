@@ -40,3 +40,8 @@ void PaintParentBackground(TControl* control, HDC dc);
 
 // The target gets the source's width, height and pixel format, then the source is drawn onto it at (0, 0).
 void CopyBitmap(TBitmap* source, TBitmap* target);
+
+// The one scratch bitmap the menu bar and the frame painter compose in (main thread only; never used by two
+// compositions at once). Sized to width x height (its pixels are then undefined), stretch mode COLORONCOLOR.
+// It lives until the program ends.
+TBitmap& ScratchBitmap(int width, int height);

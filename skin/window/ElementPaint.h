@@ -95,14 +95,3 @@ std::wstring ReadWindowText(HWND window);
 
 // Whether the system belongs to the NT family.
 bool RenderIsNTPlatform();
-
-// The scratch bitmap the menu bar and the frame painter compose in (stretch mode COLORONCOLOR). Main thread
-// only; sized by the caller. `ReleaseScratchBitmap` frees it at the end of the program.
-struct ScratchBitmap {
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    int width = 0;
-    int height = 0;
-};
-ScratchBitmap& SharedScratchBitmap(int width, int height);
-void ReleaseScratchBitmap();

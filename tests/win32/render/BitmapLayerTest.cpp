@@ -141,3 +141,14 @@ TEST(BitmapLayer, PaintParentBackgroundOfAFrameworkControl) {
     PaintParentBackground(&orphan, dc); // no parent: nothing
     form->WindowProc = saved;
 }
+
+TEST(BitmapLayer, ScratchBitmapIsSharedAndResized) {
+    TBitmap& a = ScratchBitmap(40, 20);
+    EXPECT_EQ(a.Width(), 40);
+    EXPECT_EQ(GetStretchBltMode(a.Canvas()->Handle()), COLORONCOLOR);
+    TBitmap& b = ScratchBitmap(80, 30);
+    EXPECT_EQ(&a, &b);
+    EXPECT_EQ(b.Width(), 80);
+    EXPECT_EQ(b.Height(), 30);
+    EXPECT_EQ(GetStretchBltMode(b.Canvas()->Handle()), COLORONCOLOR);
+}

@@ -318,19 +318,6 @@ TEST(ElementPaint, ReadWindowTextIsWide) {
     DestroyWindow(wnd);
 }
 
-TEST(ElementPaint, ScratchBitmapIsSharedAndResized) {
-    ScratchBitmap& a = SharedScratchBitmap(40, 20);
-    ASSERT_NE(a.dc, nullptr);
-    EXPECT_EQ(GetStretchBltMode(a.dc), COLORONCOLOR);
-    EXPECT_EQ(a.width, 40);
-    ScratchBitmap& b = SharedScratchBitmap(80, 30);
-    EXPECT_EQ(&a, &b);
-    EXPECT_EQ(b.width, 80);
-    EXPECT_EQ(BitmapSize(b.bitmap).cy, 30);
-    ReleaseScratchBitmap();
-    EXPECT_EQ(a.dc, nullptr);
-}
-
 namespace {
 
 // GDI objects in use by this process: the used entries of the GDI shared handle table (GetGuiResources is
