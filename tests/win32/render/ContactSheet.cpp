@@ -322,7 +322,7 @@ int main(int argc, char** argv) {
     }
 
     // Tabs, header, status bar, group box, tool bar buttons, menus.
-    y = 694;
+    y = 704;
     Label(16, y, L"Tabs and page, header (normal, hot, pressed), status bar, group box, tool bar, menu");
     Panel(16, y + 18, 1148, 190);
     Element9("tab_border.bmp", {28, y + 50, 328, y + 200}, 1, 1, {4, 5, 4, 4}, false);
@@ -368,7 +368,7 @@ int main(int argc, char** argv) {
                                 Load("mdi_buttons.bmp").Image(), true, 12, i * 4 + f);
 
     // Caption buttons over the title gradient, normal / pressed / hot.
-    y = 910;
+    y = 920;
     Label(16, y, L"Caption buttons (close, maximize, restore, minimize, pin, help) normal, pressed, hot");
     const char* captions[] = {"btn_close.bmp", "btn_max.bmp", "btn_restore.bmp", "btn_min.bmp", "btn_pin.bmp",
                               "btn_help.bmp"};
@@ -379,7 +379,7 @@ int main(int argc, char** argv) {
                                 Load(captions[i]).Image(), true, 3, f);
 
     // Every element strip at its own size.
-    y = 962;
+    y = 972;
     Label(16, y, L"Every element bitmap at its own size (magenta = transparent)");
     const char* names[] = {"frame_top.bmp", "frame_bottom.bmp", "menubar.bmp", "pushbutton.bmp", "scrollbar.bmp",
                            "check.bmp", "radio.bmp", "hscroll.bmp", "vscroll.bmp", "hthumb.bmp", "vthumb.bmp",
