@@ -47,6 +47,10 @@ endfunction()
 # A fuzz target (LLVMFuzzerTestOneInput). With clang and GRV_LIBFUZZER it links libFuzzer;
 # otherwise a replay driver runs it over the corpus files, as a ctest test.
 option(GRV_LIBFUZZER "Link fuzz targets with libFuzzer (clang only)" OFF)
+if(GRV_HOST AND GRV_LIBFUZZER)
+  # Coverage feedback from the libraries under test, not only from the fuzz programs themselves.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
 function(grv_fuzz name source)
   cmake_parse_arguments(F "" "CORPUS" "LIBS" ${ARGN})
   if(NOT GRV_HOST)
