@@ -49,6 +49,60 @@ void TImage::Paint() {
     bmp->SetTransparent(wasTransparent);
 }
 
+// --- TCustomPanel ---------------------------------------------------------------------------------------
+
+const TEnumInfo BevelCutInfo{"TBevelCut", {"bvNone", "bvLowered", "bvRaised", "bvSpace"}};
+
+const TClassInfo& TCustomPanel::StaticClassInfo() {
+    static const TClassInfo& info = TClassBuilder<TCustomPanel, TCustomControl>("TCustomPanel")
+        .Enum("BevelInner", BevelCutInfo, &TCustomPanel::BevelInner, &TCustomPanel::SetBevelInner)
+        .Enum("BevelOuter", BevelCutInfo, &TCustomPanel::BevelOuter, &TCustomPanel::SetBevelOuter)
+        .Integer("BevelWidth", &TCustomPanel::BevelWidth, &TCustomPanel::SetBevelWidth)
+        .Bool("ParentBackground", &TCustomPanel::ParentBackground, &TCustomPanel::SetParentBackground)
+        .Register();
+    return info;
+}
+
+const TClassInfo& TPanel::StaticClassInfo() {
+    static const TClassInfo& info = TClassBuilder<TPanel, TCustomPanel>("TPanel").Register();
+    return info;
+}
+
+TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner) {
+    width_ = 185;
+    height_ = 41;
+    parentBackground_ = true;
+}
+
+TCustomPanel::~TCustomPanel() { DestroyHandle(); }
+
+void TCustomPanel::Paint() {
+    HDC dc = Canvas()->Handle();
+    RECT r = ClientRect();
+    // With ParentBackground the panel shows its parent's colour rather than its own.
+    TColor fill = ParentBackground() && Parent() ? Parent()->Color() : Color();
+    HBRUSH b = CreateSolidBrush(ColorToRGB(fill));
+    FillRect(dc, &r, b);
+    DeleteObject(b);
+    auto bevel = [&](TBevelCut cut) {
+        if (cut == bvNone) return;
+        for (int i = 0; i < bevelWidth_; ++i) {
+            if (cut != bvSpace) DrawEdge(dc, &r, cut == bvLowered ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+            InflateRect(&r, -1, -1);
+        }
+    };
+    bevel(bevelOuter_);
+    bevel(bevelInner_);
+    std::wstring text = WideText();
+    if (!text.empty()) {
+        HGDIOBJ old = SelectObject(dc, Font()->Handle());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, ColorToRGB(Font()->Color()));
+        DrawTextW(dc, text.c_str(), int(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        SelectObject(dc, old);
+    }
+}
+
 // --- TTimer ------------------------------------------------------------------------------------------------
 
 namespace {

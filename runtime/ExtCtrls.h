@@ -25,6 +25,36 @@ private:
     bool stretch_ = false, center_ = false, transparent_ = false, autoSize_ = false;
 };
 
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+extern const TEnumInfo BevelCutInfo;
+
+// A panel: a windowed container with bevels and a centred caption.
+class TCustomPanel : public TCustomControl {
+    GRV_CLASS(TCustomPanel)
+public:
+    explicit TCustomPanel(TComponent* owner);
+    ~TCustomPanel() override;
+    TBevelCut BevelOuter() const { return bevelOuter_; }
+    void SetBevelOuter(TBevelCut b) { bevelOuter_ = b; Invalidate(); }
+    TBevelCut BevelInner() const { return bevelInner_; }
+    void SetBevelInner(TBevelCut b) { bevelInner_ = b; Invalidate(); }
+    int BevelWidth() const { return bevelWidth_; }
+    void SetBevelWidth(int w) { bevelWidth_ = w < 1 ? 1 : w; Invalidate(); }
+
+protected:
+    void Paint() override;
+
+private:
+    TBevelCut bevelOuter_ = bvRaised, bevelInner_ = bvNone;
+    int bevelWidth_ = 1;
+};
+
+class TPanel : public TCustomPanel {
+    GRV_CLASS(TPanel)
+public:
+    explicit TPanel(TComponent* owner) : TCustomPanel(owner) {}
+};
+
 // Calls OnTimer every Interval milliseconds while Enabled, from the message loop of the thread that made it.
 class TTimer : public TComponent {
     GRV_CLASS(TTimer)

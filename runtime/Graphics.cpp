@@ -286,8 +286,9 @@ void TCanvas::StretchDraw(const RECT& r, TBitmap* bitmap) {
     if (!bitmap || bitmap->Empty() || !Handle()) return;
     RequireObjects();
     HDC dest = Handle();
-    HDC src = CreateCompatibleDC(dest);
-    HGDIOBJ old = SelectObject(src, bitmap->Handle());
+    // The bitmap's own memory DC: a bitmap can be selected into one DC only, and it may be in it already.
+    HDC src = bitmap->Canvas()->Handle();
+    if (!src) return;
     int w = r.right - r.left, h = r.bottom - r.top;
     SetStretchBltMode(dest, COLORONCOLOR);
     if (bitmap->Transparent() && !bitmap->Monochrome()) {
@@ -317,8 +318,6 @@ void TCanvas::StretchDraw(const RECT& r, TBitmap* bitmap) {
     } else {
         StretchBlt(dest, r.left, r.top, w, h, src, 0, 0, bitmap->Width(), bitmap->Height(), SRCCOPY);
     }
-    SelectObject(src, old);
-    DeleteDC(src);
 }
 
 void TCanvas::CopyRect(const RECT& d, TCanvas* source, const RECT& s) {

@@ -13,7 +13,7 @@ void RegisterRuntimeClasses() {
                           &TGraphicControl::StaticClassInfo, &TCustomControl::StaticClassInfo, &TCustomForm::StaticClassInfo,
                           &TForm::StaticClassInfo, &TLabel::StaticClassInfo, &TEdit::StaticClassInfo, &TComboBox::StaticClassInfo,
                           &TButton::StaticClassInfo, &TBitBtn::StaticClassInfo, &TProgressBar::StaticClassInfo,
-                          &TImage::StaticClassInfo, &TTimer::StaticClassInfo, &TImageList::StaticClassInfo,
+                          &TImage::StaticClassInfo, &TTimer::StaticClassInfo, &TPanel::StaticClassInfo, &TImageList::StaticClassInfo,
                           &TMessageForm::StaticClassInfo, &TStringList::StaticClassInfo, &TMemoryStream::StaticClassInfo,
                           &TFont::StaticClassInfo, &TPen::StaticClassInfo, &TBrush::StaticClassInfo, &TBitmap::StaticClassInfo,
                           &TPicture::StaticClassInfo})

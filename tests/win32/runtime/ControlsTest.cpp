@@ -86,6 +86,12 @@ TEST(Controls, PropertiesByNameOnControls) {
     EXPECT_FALSE(GetPropInfo(button, "ParentBackground"));
     EXPECT_FALSE(SetPropValue(button, "ParentBackground", "False"));
     EXPECT_FALSE(GetPropValue(button, "Flat"));
+    // Where it applies, ParentBackground switches by its enumeration name, as skinning does it.
+    auto* panel = new TPanel(form.get());
+    panel->SetParent(form.get());
+    EXPECT_EQ(LowerCase(*GetEnumProp(panel, "ParentBackground")), "true");
+    EXPECT_TRUE(SetEnumProp(panel, "ParentBackground", "False"));
+    EXPECT_FALSE(panel->ParentBackground());
     EXPECT_EQ(*GetPropValue(form.get(), "Color"), "clBtnFace");
     EXPECT_TRUE(SetPropValue(button, "Font.Name", "Tahoma"));
     EXPECT_EQ(button->Font()->Name(), "Tahoma");

@@ -54,6 +54,7 @@ TEST(Graphics, TransparentDrawingAndMasks) {
     }
     src.SetTransparentColor(clFuchsia);
     src.SetTransparent(true);
+    src.Canvas()->Handle(); // the bitmap already sits in its own DC: drawing must still find its pixels
     TBitmap dest;
     dest.SetSize(4, 1);
     RECT all{0, 0, 4, 1};
