@@ -30,7 +30,11 @@ TComponent::TComponent(TComponent* owner) {
     if (owner) owner->InsertComponent(this);
 }
 
-TComponent::~TComponent() {
+TComponent::~TComponent() { DestroyingComponent(); }
+
+void TComponent::DestroyingComponent() {
+    if (destroyDone_) return;
+    destroyDone_ = true;
     state_ |= csDestroying;
     // Tell everyone holding a reference that this component goes away.
     while (!freeNotifies_.empty()) {

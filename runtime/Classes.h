@@ -84,6 +84,10 @@ public:
 
 protected:
     virtual void Notification(TComponent* component, TOperation operation);
+    // The destruction work of a component: tells the components holding references, frees the owned ones
+    // and leaves the owner. Classes whose owned components may still use their members (a control's
+    // painters restore its WindowProc) call it early in their destructors; it runs once.
+    void DestroyingComponent();
     void SetStateFlag(unsigned flag, bool on) { state_ = on ? (state_ | flag) : (state_ & ~flag); }
 
 private:
@@ -95,6 +99,7 @@ private:
     std::string name_;
     int tag_ = 0;
     TComponentState state_ = 0;
+    bool destroyDone_ = false;
 };
 
 // --- Streams ------------------------------------------------------------------------------------------------

@@ -162,6 +162,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_uniqu
 }
 
 TControl::~TControl() {
+    DestroyingComponent();
     if (parent_) parent_->RemoveControl(this);
 }
 
@@ -359,6 +360,7 @@ const TClassInfo& TWinControl::StaticClassInfo() {
 TWinControl::TWinControl(TComponent* owner) : TControl(owner), brush_(std::make_unique<TBrush>()) {}
 
 TWinControl::~TWinControl() {
+    SetStateFlag(csDestroying, true);
     DestroyHandle();
     // Children go with their parent, whoever owns them.
     while (!controls_.empty()) {
@@ -366,6 +368,7 @@ TWinControl::~TWinControl() {
         RemoveControl(c);
         delete c;
     }
+    DestroyingComponent(); // owned components (painters) go while the control's members still exist
 }
 
 HWND TWinControl::Handle() {

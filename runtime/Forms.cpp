@@ -50,6 +50,7 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TCustomForm::~TCustomForm() {
+    SetStateFlag(csDestroying, true);
     if (OnDestroy) {
         try { OnDestroy(this); } catch (...) {}
     }

@@ -147,3 +147,34 @@ TEST(Controls, TabKeyMovesFocusInTabOrder) {
     EXPECT_EQ(GetFocus(), b->Handle());
     EXPECT_EQ(form->FindNextControl(b, true, true), c);
 }
+
+TEST(Controls, OwnedPainterSeesTheWindowGoAndRestoresWindowProcWhenTheControlIsFreed) {
+    struct Painter : TComponent {
+        TControl* control;
+        TWndMethod old;
+        bool* sawDestroy;
+        bool* restored;
+        Painter(TControl* c, bool* d, bool* r) : TComponent(c), control(c), sawDestroy(d), restored(r) {
+            old = c->WindowProc;
+            c->WindowProc = [this](TMessage& m) {
+                if (m.Msg == WM_NCDESTROY) *sawDestroy = true;
+                old(m);
+            };
+        }
+        ~Painter() override {
+            control->WindowProc = old; // the control's members still exist while its owned components go
+            *restored = true;
+        }
+    };
+    auto form = makeForm();
+    auto* edit = new TEdit(form.get());
+    edit->SetParent(form.get());
+    edit->HandleNeeded();
+    bool sawDestroy = false, restored = false;
+    new Painter(edit, &sawDestroy, &restored);
+    delete edit;
+    EXPECT_TRUE(sawDestroy);
+    EXPECT_TRUE(restored);
+    EXPECT_EQ(form->ControlCount(), 0);
+    EXPECT_EQ(form->ComponentCount(), 0);
+}
