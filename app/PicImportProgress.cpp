@@ -1,11 +1,13 @@
 #include "PicImportProgress.h"
 
+#include <atomic>
+
 #include "MainUnit.h"
 #include "NameThread.h"
 #include "runtime/Dialogs.h"
 
 namespace {
-int g_running = 0;  // touched on the main thread only
+std::atomic<int> g_running{0};  // the job object may be freed on its own thread
 }
 
 // The job's view of the main window.

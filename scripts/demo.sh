@@ -34,7 +34,7 @@ finish() {
   grv_wine_down
 }
 trap finish EXIT
-grv_wine_up
+grv_wine_up || { echo "demo: could not start Wine" >&2; exit 1; }
 export GRV_WINE_SESSION=1
 bash "$root/tools/excel-standin/register.sh" "$win32/wine-run" "$standin"
 

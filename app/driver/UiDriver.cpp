@@ -22,7 +22,7 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM param) {
         if (owner != request->processId) return TRUE;
     }
     if (!request->className->empty() && ClassOf(window) != *request->className) return TRUE;
-    if (TextOf(window) != *request->caption) return TRUE;
+    if (!request->caption->empty() && TextOf(window) != *request->caption) return TRUE;
     request->found = window;
     return FALSE;
 }

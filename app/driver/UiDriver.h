@@ -10,7 +10,7 @@
 
 namespace ui {
 
-// Waits up to timeoutMs for a visible top-level window of that class (empty: any) and caption
+// Waits up to timeoutMs for a visible top-level window of that class and caption (either empty: any)
 // belonging to the process (0: any). Returns nullptr when none appeared.
 HWND WaitForWindow(const std::wstring& className, const std::wstring& caption, DWORD processId, DWORD timeoutMs);
 

@@ -147,6 +147,30 @@ TEST_F(Grivelle, ErrorsBeforeExcelStartNoServerAndShowNothing) {
     EXPECT_FALSE(Exited(0));
 }
 
+// The folder browser (the system dialog, found by its class and owner process): Cancel leaves the typed
+// folder alone; OK on a file-system folder (the browser's default, the desktop) replaces it.
+TEST_F(Grivelle, TheFolderBrowserReplacesTheFolderOnlyWhenAFolderIsChosen) {
+    HWND folderEdit = Control(L"TEdit", 0);
+    ui::SetText(folderEdit, L"typed by hand");
+    for (const int button : {IDCANCEL, IDOK}) {
+        ui::Press(ui::ChildWithText(main_, L"打开"));
+        HWND browser = ui::WaitForWindow(L"#32770", L"", process_.dwProcessId, 15000);
+        ASSERT_NE(browser, nullptr) << "no folder browser";
+        EXPECT_TRUE(ui::WaitUntil([&] { return ui::ChildWithText(browser, L"选择图片所在的文件夹：") != nullptr; }, 5000));
+        Sleep(500);
+        ui::Press(GetDlgItem(browser, button));
+        ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindow(browser); }, 15000));
+        Sleep(300);
+        if (button == IDCANCEL) {
+            EXPECT_EQ(ui::TextOf(folderEdit), L"typed by hand");
+        } else {
+            const std::wstring chosen = ui::TextOf(folderEdit);
+            EXPECT_NE(chosen, L"typed by hand");
+            EXPECT_NE(GetFileAttributesW(chosen.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u) << "not a folder";
+        }
+    }
+}
+
 TEST_F(Grivelle, TheQuitButtonEndsTheProgram) {
     ui::Press(ui::ChildWithText(main_, L"退出"));
     EXPECT_TRUE(Exited(15000));
