@@ -96,13 +96,7 @@ HWND OwnerFormWindow(TComponent* owner) {
     return form ? form->Handle() : nullptr;
 }
 
-HWND ApplicationIconWindow() {
-    if (Application->MainForm() && Application->MainForm()->HandleAllocated())
-        if (SendMessageW(Application->Handle(), WM_GETICON, ICON_SMALL, 0) == 0 &&
-            SendMessageW(Application->Handle(), WM_GETICON, ICON_BIG, 0) == 0)
-            return Application->MainForm()->Handle();
-    return Application->Handle();
-}
+HWND ApplicationIconWindow() { return Application->Handle(); }
 
 std::unique_ptr<TImageList> LoadMenuGlyphs() {
     auto list = std::make_unique<TImageList>(nullptr);

@@ -322,6 +322,9 @@ void TSkinData::BuildAppIcon() {
     if (!window) return;
     auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
     if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
+    // A window that was never given an icon of its own shows its class's.
+    if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM));
+    if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICON));
     if (!icon) return;
     auto bitmap = NewSkinBitmap();
     MakeBitmap24(*bitmap, width, height, clMagenta);

@@ -75,6 +75,32 @@ TEST(SkinData, LoadedBuildsTheCaptionFontFromTheSystemMetrics) {
     EXPECT_TRUE(s.data->IsEmpty); // no stored skin
 }
 
+TEST(SkinData, AppIconFromTheApplicationWindowAtLoaded) {
+    HWND app = ApplicationIconWindow();
+    ASSERT_NE(app, nullptr);
+    // A 32 x 32 icon: blue square with a transparent border.
+    BYTE andMask[32 * 4], xorMask[32 * 4];
+    for (int y = 0; y < 32; ++y)
+        for (int b = 0; b < 4; ++b) {
+            const bool inside = y >= 8 && y < 24;
+            andMask[y * 4 + b] = inside && (b == 1 || b == 2) ? 0x00 : 0xFF;
+            xorMask[y * 4 + b] = 0x00;
+        }
+    HICON icon = CreateIcon(GetModuleHandleW(nullptr), 32, 32, 1, 1, andMask, xorMask);
+    ASSERT_NE(icon, nullptr);
+    const LRESULT previous = SendMessageW(app, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    StreamedSkinData s("", {});
+    SendMessageW(app, WM_SETICON, ICON_BIG, previous);
+    DestroyIcon(icon);
+    const TBitmap& appIcon = *s.data->AppIcon;
+    EXPECT_EQ(appIcon.Width(), GetSystemMetrics(SM_CXSMICON));
+    EXPECT_EQ(appIcon.Height(), GetSystemMetrics(SM_CYSMICON));
+    EXPECT_TRUE(appIcon.Transparent());
+    EXPECT_EQ(appIcon.TransparentColor(), clMagenta);
+    EXPECT_EQ(BitmapPixel(appIcon, 0, 0), clMagenta);                             // outside the square
+    EXPECT_EQ(BitmapPixel(appIcon, appIcon.Width() / 2, appIcon.Height() / 2), clBlack); // the square
+}
+
 TEST(SkinData, EntryPointsLookedUpAtRunTime) {
     EXPECT_TRUE(HasGetScrollBarInfo());
     EXPECT_NE(SkinGetComboBoxInfoProc(), nullptr);
