@@ -169,3 +169,89 @@ TEST(SkinManage, ApplyingSkinThroughActiveSchedulesAndSetsRunState) {
 }
 
 } // namespace
+
+namespace {
+
+// A stand-in frame painter that records what the manager asks of it.
+struct FakePainter : TSkinFormPainter {
+    HWND window;
+    TSkinData* data;
+    std::vector<std::string>* log;
+    FakePainter(HWND w, TSkinData* d, std::vector<std::string>* l) : window(w), data(d), log(l) {}
+    ~FakePainter() override { log->push_back("free " + std::to_string(reinterpret_cast<UINT_PTR>(window))); }
+    HWND PaintedWindow() const override { return window; }
+    TSkinData* PainterSkinData() const override { return data; }
+    void FreeCaptionButtons() override {
+        log->push_back("buttons " + std::to_string(reinterpret_cast<UINT_PTR>(window)));
+    }
+    void Detach(bool onDestroy) override {
+        log->push_back((onDestroy ? "detach-final " : "detach ") + std::to_string(reinterpret_cast<UINT_PTR>(window)));
+    }
+};
+
+HWND FakeWindow(UINT_PTR n) { return reinterpret_cast<HWND>(n); }
+
+TEST(SkinManage, PainterBookkeeping) {
+    std::vector<std::string> log;
+    auto mine = Component(sfMainform);
+    auto other = Component(sfDialog);
+    {
+        TSkinManage m;
+        m.runState = 1;
+        m.formPainters = {new FakePainter(FakeWindow(1), mine.get(), &log),
+                          new FakePainter(FakeWindow(2), other.get(), &log),
+                          new FakePainter(FakeWindow(3), mine.get(), &log)};
+        EXPECT_EQ(m.FindFormPainter(FakeWindow(2)), m.formPainters[1]);
+        EXPECT_EQ(m.FindFormPainter(FakeWindow(9)), nullptr);
+
+        m.pendingSkinData = mine.get();
+        m.ReinitPainters();
+        EXPECT_EQ(log, (std::vector<std::string>{"buttons 1", "buttons 3"}));
+        log.clear();
+
+        m.Schedule(saReapply, 250);
+        m.RunScheduled();
+        EXPECT_EQ(log, (std::vector<std::string>{"buttons 1", "buttons 3"}));
+        log.clear();
+
+        TSkinFormPainter* forgotten = m.formPainters[1];
+        m.ForgetWindow(FakeWindow(2)); // the painter goes by itself: removed, not freed
+        EXPECT_EQ(m.formPainters.size(), 2u);
+        EXPECT_TRUE(log.empty());
+        delete forgotten;
+        log.clear();
+
+        m.pendingSkinData = mine.get();
+        m.Schedule(saRemove, 250);
+        m.RunScheduled();
+        EXPECT_EQ(log, (std::vector<std::string>{"detach 1", "free 1", "detach 3", "free 3"}));
+        EXPECT_TRUE(m.formPainters.empty());
+        log.clear();
+
+        m.formPainters = {new FakePainter(FakeWindow(4), mine.get(), &log)};
+    }
+    // The manager's end: the reduced detach, then freed.
+    EXPECT_EQ(log, (std::vector<std::string>{"detach-final 4", "free 4"}));
+}
+
+TEST(SkinManage, RemovingAFormsOwnComponentDetachesItsLastPainterOnly) {
+    std::vector<std::string> log;
+    auto own = Component(sfOnlyThisForm);
+    TSkinManage m;
+    m.runState = 1;
+    m.formPainters = {new FakePainter(FakeWindow(1), own.get(), &log),
+                      new FakePainter(FakeWindow(2), own.get(), &log)};
+    m.pendingSkinData = own.get();
+    m.Schedule(saRemove, 250);
+    m.RunScheduled();
+    EXPECT_EQ(log, (std::vector<std::string>{"detach 2", "free 2"}));
+    ASSERT_EQ(m.formPainters.size(), 1u);
+    log.clear();
+    m.pendingSkinData = own.get();
+    m.Schedule(saReapply, 250);
+    m.formPainters.push_back(new FakePainter(FakeWindow(3), own.get(), &log));
+    m.RunScheduled();
+    EXPECT_EQ(log, (std::vector<std::string>{"buttons 1"})); // its first painter
+}
+
+} // namespace
