@@ -23,7 +23,7 @@ struct TPixelImage {
 
 // Largest image accepted: each side and the pixel count.
 constexpr int kMaxBitmapSide = 32767;
-constexpr int64_t kMaxBitmapPixels = int64_t(1) << 25;
+constexpr int64_t kMaxBitmapPixels = int64_t(1) << 24;
 
 // A whole file ("BM" header first). Returns false (and an empty image) for anything malformed.
 bool DecodeBmpFile(const uint8_t* data, size_t size, TPixelImage& out);
