@@ -1,20 +1,34 @@
-// Shows the test main form (for looking at it): fw_show_test_form [seconds] [folder text]
+// Shows the test main form, or the error dialog over it, for looking at them:
+//   fw_show_test_form [seconds] [folder text]      fw_show_test_form dialog [seconds]
 #include "TestMainForm.h"
 
+#include "runtime/Dialogs.h"
+
 #include <cstdlib>
+#include <cstring>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    int seconds = __argc > 1 ? std::atoi(__argv[1]) : 0;
+    bool dialog = __argc > 1 && std::strcmp(__argv[1], "dialog") == 0;
+    int argSeconds = dialog ? 2 : 1;
+    int seconds = __argc > argSeconds ? std::atoi(__argv[argSeconds]) : 0;
     Application->Initialize();
     Application->SetTitle("Grivelle");
     TTestMainForm* form = nullptr;
     Application->CreateForm(&form);
-    if (__argc > 2) form->picturePathEdit->SetText(__argv[2]);
-    TTimer* quit = nullptr;
+    if (!dialog && __argc > 2) form->picturePathEdit->SetText(__argv[2]);
     if (seconds > 0) {
-        quit = new TTimer(form);
+        auto* quit = new TTimer(form);
         quit->SetInterval(unsigned(seconds) * 1000);
-        quit->OnTimer = [](TObject*) { Application->Terminate(); };
+        quit->OnTimer = [](TObject*) {
+            for (int i = 0; i < Application->FormCount(); ++i)
+                if (Application->Forms(i)->Modal()) Application->Forms(i)->SetModalResult(mrCancel);
+            Application->Terminate();
+        };
+    }
+    if (dialog) {
+        form->Show();
+        MessageDlgW(L"出错啦：无法启动 Excel（Class not registered）", mtError, 1u << mbOK);
+        return 0;
     }
     Application->Run();
     return 0;
