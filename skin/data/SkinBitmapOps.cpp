@@ -4,23 +4,6 @@
 #include "runtime/Graphics.h"
 #include "runtime/ImgList.h"
 #include "skin/data/ImgUtil.h"
-#include "skin/data/PixelTransforms.h"
-
-namespace {
-
-PixelView24 View24(TBitmap& bitmap) {
-    bitmap.SetPixelFormat(pf24bit);
-    GdiFlush();
-    PixelView24 view;
-    view.bits = static_cast<std::uint8_t*>(bitmap.ScanLine(0));
-    view.width = bitmap.Width();
-    view.height = bitmap.Height();
-    view.stride = bitmap.Height() > 1 ? static_cast<std::uint8_t*>(bitmap.ScanLine(1)) - view.bits
-                                      : bitmap.BytesPerLine();
-    return view;
-}
-
-} // namespace
 
 std::unique_ptr<TBitmap> NewSkinBitmap() { return std::make_unique<TBitmap>(); }
 bool IsBitmapEmpty(const TBitmap& bitmap) { return bitmap.Empty(); }
@@ -70,16 +53,6 @@ TSkinColor BitmapPixel(const TBitmap& bitmap, int x, int y) {
 void CopyBitmapInto(const TBitmap& source, TBitmap& target) {
     if (&source == &target) return;
     target.Assign(source);
-}
-
-void MirrorBitmap(TBitmap& bitmap) {
-    if (bitmap.Empty()) return;
-    MirrorPixelsHorizontal(View24(bitmap));
-}
-
-void ReplaceMagentaIn(TBitmap& bitmap, TSkinColor rgb) {
-    if (bitmap.Empty()) return;
-    ReplaceMagentaPixels(View24(bitmap), rgb);
 }
 
 void SetBitmapTransparent(TBitmap& bitmap, TSkinColor colour) {

@@ -34,9 +34,6 @@ HDC BitmapDC(TBitmap& bitmap);
 TSkinColor BitmapPixel(const TBitmap& bitmap, int x, int y);
 // Replaces the target by a copy of the source (same size and pixel format).
 void CopyBitmapInto(const TBitmap& source, TBitmap& target);
-// In place, 24-bit: the left-right mirror; every pure magenta pixel recoloured.
-void MirrorBitmap(TBitmap& bitmap);
-void ReplaceMagentaIn(TBitmap& bitmap, TSkinColor rgb);
 // Turns on transparency with the given transparent colour.
 void SetBitmapTransparent(TBitmap& bitmap, TSkinColor colour);
 

@@ -388,7 +388,7 @@ void TElementBuilder::BuildComboImages() {
     button.Style = 2;
     button.SetMargins({2, sunk.TopHeight, bw + 2, sunk.BottomHeight});
     CopyBitmapInto(*strip, *button.Bitmap);
-    MirrorBitmap(*strip);
+    MirrorHorizontal(*strip);
     CopyBitmapInto(*strip, *sunk.Bitmap);
     sunk.LeftWidth = bw + 2;
     sunk.RightWidth = 2;
@@ -401,7 +401,7 @@ void TElementBuilder::BuildComboArrow() {
     TDataSkinObject& arrow = *d.ComboArrow;
     if (!d.SunkEdge && d.ComboButton) {
         CopyBitmapInto(*d.ComboButton->Bitmap, *arrow.Bitmap);
-        if (!IsBitmapEmpty(*arrow.Bitmap)) ReplaceMagentaIn(*arrow.Bitmap, ColorToRGBValue(d.SkinColors.ButtonFace));
+        if (!IsBitmapEmpty(*arrow.Bitmap)) ReplaceMagenta(*arrow.Bitmap, ColorToRGBValue(d.SkinColors.ButtonFace));
         arrow.FrameCount = d.ComboButton->FrameCount;
     } else if (d.SunkEdge && d.ComboButton && d.ComboButton->HasImage()) {
         const int n = std::max(1, d.SunkEdge->FrameCount);
@@ -465,7 +465,7 @@ void TElementBuilder::Run() {
     if (d.ComboButton && d.ComboButton->HasImage()) {
         CopyBitmapInto(*d.ComboButton->Bitmap, *d.ComboButton->Bitmap2);
         ConvertTo24(*d.ComboButton->Bitmap2);
-        MirrorBitmap(*d.ComboButton->Bitmap2);
+        MirrorHorizontal(*d.ComboButton->Bitmap2);
     }
     // 10.
     LoadPlain(d.ExtraImages, "ExtraImages");
