@@ -350,12 +350,16 @@ void TButton::Dispatch(TMessage& m) {
     case CN_COMMAND:
         if (HIWORD(m.WParam) == BN_CLICKED) Click();
         return;
-    case CM_DIALOGKEY:
-        if (((m.WParam == VK_RETURN && default_) || (m.WParam == VK_ESCAPE && cancel_)) && CanFocus()) {
+    case CM_DIALOGKEY: {
+        // Return presses the focused button, or the default one while no button has the focus.
+        bool anyButtonFocused = dynamic_cast<TButton*>(FindControl(GetFocus())) != nullptr;
+        bool active = Focused() || (default_ && !anyButtonFocused);
+        if (((m.WParam == VK_RETURN && active) || (m.WParam == VK_ESCAPE && cancel_)) && CanFocus()) {
             Click();
             m.Result = 1;
         }
         return;
+    }
     case CM_DIALOGCHAR:
         if (wchar_t a = AcceleratorOf(WideText()); a && a == wchar_t(std::towupper(wchar_t(m.WParam))) && CanFocus()) {
             Click();

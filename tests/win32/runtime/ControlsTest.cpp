@@ -178,3 +178,28 @@ TEST(Controls, OwnedPainterSeesTheWindowGoAndRestoresWindowProcWhenTheControlIsF
     EXPECT_EQ(form->ControlCount(), 0);
     EXPECT_EQ(form->ComponentCount(), 0);
 }
+
+TEST(Controls, ReturnPressesTheFocusedButtonElseTheDefaultOne) {
+    auto form = makeForm();
+    auto* edit = new TEdit(form.get());
+    edit->SetParent(form.get());
+    auto* ok = new TButton(form.get());
+    ok->SetParent(form.get());
+    ok->SetTop(40);
+    ok->SetDefault(true);
+    auto* other = new TButton(form.get());
+    other->SetParent(form.get());
+    other->SetTop(80);
+    int okClicks = 0, otherClicks = 0;
+    ok->OnClick = [&](TObject*) { ++okClicks; };
+    other->OnClick = [&](TObject*) { ++otherClicks; };
+    form->Show();
+    Application->ProcessMessages();
+    edit->SetFocus();
+    EXPECT_EQ(edit->Perform(CN_KEYDOWN, VK_RETURN, 0), 1);
+    EXPECT_EQ(okClicks, 1);
+    other->SetFocus();
+    other->Perform(CN_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(otherClicks, 1);
+    EXPECT_EQ(okClicks, 1);
+}
