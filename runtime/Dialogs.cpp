@@ -126,9 +126,14 @@ int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
 void ShowMessage(const std::string& text) { MessageDlgW(WideFromAnsi(text), mtCustom, 1u << mbOK); }
 
 void ShowException(const std::exception& e) {
+    // One at a time: an error raised again while its dialog is up (say, in painting) is not shown again.
+    static bool showing = false;
+    if (showing) return;
+    showing = true;
     try {
         MessageDlg(e.what(), mtError, 1u << mbOK);
     } catch (...) {
         MessageBoxW(nullptr, WideFromAnsi(e.what()).c_str(), L"Error", MB_ICONERROR | MB_OK);
     }
+    showing = false;
 }

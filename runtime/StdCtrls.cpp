@@ -220,7 +220,7 @@ void TCustomComboBox::CreateWnd() {
     TWinControl::CreateWnd();
     SendMessageW(handle_, CB_SETITEMHEIGHT, 0, itemHeight_);
     syncItems();
-    if (savedIndex_ >= 0) SendMessageW(handle_, CB_SETCURSEL, WPARAM(savedIndex_), 0);
+    if (savedIndex_ >= 0 && savedIndex_ < items_->Count()) SendMessageW(handle_, CB_SETCURSEL, WPARAM(savedIndex_), 0);
     else if (style_ != csDropDownList) SetWindowTextW(handle_, text.c_str());
     updateBoundsFromWindow();
 }
@@ -254,6 +254,10 @@ int TCustomComboBox::ItemIndex() const {
 }
 
 void TCustomComboBox::SetItemIndex(int i) {
+    if (ComponentState() & csLoading) { // the items may come later in the description
+        savedIndex_ = i;
+        return;
+    }
     if (i < -1 || i >= items_->Count()) i = -1;
     savedIndex_ = i;
     if (handle_) SendMessageW(handle_, CB_SETCURSEL, WPARAM(i), 0);

@@ -203,3 +203,14 @@ TEST(Controls, ReturnPressesTheFocusedButtonElseTheDefaultOne) {
     EXPECT_EQ(otherClicks, 1);
     EXPECT_EQ(okClicks, 1);
 }
+
+TEST(Controls, ComboBoxItemIndexStreamedBeforeItems) {
+    TForm form(nullptr);
+    form.ReadFromText("object F: TForm\n object c: TComboBox\n  Style = csDropDownList\n  ItemIndex = 2\n"
+                      "  Items.Strings = ('a' 'b' 'c')\n end\nend");
+    auto* combo = dynamic_cast<TComboBox*>(form.FindComponent("c"));
+    ASSERT_NE(combo, nullptr);
+    combo->HandleNeeded();
+    EXPECT_EQ(combo->ItemIndex(), 2);
+    EXPECT_EQ(combo->Text(), "c");
+}
