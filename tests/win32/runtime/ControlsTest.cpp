@@ -214,3 +214,21 @@ TEST(Controls, ComboBoxItemIndexStreamedBeforeItems) {
     EXPECT_EQ(combo->ItemIndex(), 2);
     EXPECT_EQ(combo->Text(), "c");
 }
+
+TEST(Controls, MouseEnterAndLeaveReachGraphicChildren) {
+    auto form = makeForm();
+    auto* label = new TLabel(form.get());
+    label->SetParent(form.get());
+    label->SetAutoSize(false);
+    label->SetBounds(10, 10, 50, 20);
+    std::vector<UINT> seen;
+    TWndMethod saved = label->WindowProc;
+    label->WindowProc = [&](TMessage& m) { seen.push_back(m.Msg); saved(m); };
+    HWND h = form->Handle();
+    SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
+    SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(150, 150));
+    EXPECT_NE(std::find(seen.begin(), seen.end(), CM_MOUSEENTER), seen.end());
+    EXPECT_NE(std::find(seen.begin(), seen.end(), CM_MOUSELEAVE), seen.end());
+    EXPECT_LT(std::find(seen.begin(), seen.end(), CM_MOUSEENTER), std::find(seen.begin(), seen.end(), CM_MOUSELEAVE));
+    label->WindowProc = saved;
+}

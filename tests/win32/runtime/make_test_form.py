@@ -40,7 +40,11 @@ d = ImageDraw.Draw(banner)
 for x in range(402):
     t = x / 401
     d.line([(x, 0), (x, 64)], fill=(int(200 + 40 * t), int(222 + 25 * t), 255))
-d.text((20, 12), "Grivelle", fill=(20, 40, 120), font=ImageFont.truetype(FONT, 34))
+try:
+    banner_font = ImageFont.truetype(FONT, 34)
+except OSError:  # no DejaVu on this machine: Pillow's own font
+    banner_font = ImageFont.load_default()
+d.text((20, 12), "Grivelle", fill=(20, 40, 120), font=banner_font)
 
 # Background: pale blue flowers on white, 400 x 200.
 back = Image.new("RGB", (400, 200), (255, 255, 255))
