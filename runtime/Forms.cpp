@@ -344,7 +344,9 @@ TApplication* theApplication = nullptr;
 } // namespace
 
 void SynchronizePending(); // Threads.cpp
-void WakeMainThread() { if (theApplication && theApplication->Handle()) PostMessageW(theApplication->Handle(), CM_APP_WAKEUP, 0, 0); }
+void WakeMainThread() {
+    if (theApplication && theApplication->handle_) PostMessageW(theApplication->handle_, CM_APP_WAKEUP, 0, 0);
+}
 
 const TApplicationRef Application;
 
@@ -361,16 +363,8 @@ const TClassInfo& TApplication::StaticClassInfo() {
 TApplication::TApplication() : TComponent(nullptr) {
     theApplication = this;
     ControlAtom();
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = AppWndProc;
-    wc.hInstance = MainInstance();
-    wc.lpszClassName = L"TApplication";
     icon_ = static_cast<HICON>(LoadImageW(MainInstance(), L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
     smallIcon_ = static_cast<HICON>(LoadImageW(MainInstance(), L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    wc.hIcon = icon_;
-    wc.hIconSm = smallIcon_;
-    RegisterClassExW(&wc);
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring title = path;
@@ -378,13 +372,28 @@ TApplication::TApplication() : TComponent(nullptr) {
     if (slash != std::wstring::npos) title = title.substr(slash + 1);
     size_t dot = title.find_last_of(L'.');
     if (dot != std::wstring::npos) title.resize(dot);
-    handle_ = CreateWindowExW(0, L"TApplication", title.c_str(), WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU, 0, 0, 0, 0,
-                              nullptr, nullptr, MainInstance(), nullptr);
-    // Starting COM is the start-up hook that Initialize runs.
+    title_ = AnsiFromWide(title);
+    // Starting COM is the start-up hook that Initialize runs, before any window of the program exists.
     initProcs_.push_back([this] {
         HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         comInitialized_ = SUCCEEDED(hr);
     });
+}
+
+HWND TApplication::Handle() {
+    if (!handle_) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = AppWndProc;
+        wc.hInstance = MainInstance();
+        wc.lpszClassName = L"TApplication";
+        wc.hIcon = icon_;
+        wc.hIconSm = smallIcon_;
+        RegisterClassExW(&wc);
+        handle_ = CreateWindowExW(0, L"TApplication", WideFromAnsi(title_).c_str(), WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU,
+                                  0, 0, 0, 0, nullptr, nullptr, MainInstance(), nullptr);
+    }
+    return handle_;
 }
 
 TApplication::~TApplication() {
@@ -409,18 +418,16 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND h, UINT msg, WPARAM w, LPARAM l) 
     }
 }
 
-std::string TApplication::Title() const {
-    wchar_t buf[512] = {};
-    GetWindowTextW(handle_, buf, 512);
-    return AnsiFromWide(buf);
+void TApplication::SetTitle(const std::string& title) {
+    title_ = title;
+    if (handle_) SetWindowTextW(handle_, WideFromAnsi(title).c_str());
 }
-
-void TApplication::SetTitle(const std::string& title) { SetWindowTextW(handle_, WideFromAnsi(title).c_str()); }
 
 void TApplication::Initialize() {
     if (initialized_) return;
     initialized_ = true;
     for (auto& proc : initProcs_) proc();
+    Handle();
 }
 
 TCustomForm* TApplication::Forms(int index) const {

@@ -100,8 +100,9 @@ public:
     TApplication();
     ~TApplication() override;
 
-    HWND Handle() const { return handle_; }
-    std::string Title() const;
+    // The hidden application window, made on first use (Initialize makes it after the start-up hooks).
+    HWND Handle();
+    std::string Title() const { return title_; }
     void SetTitle(const std::string& title);
     HICON Icon() const { return icon_; }
     HICON SmallIcon() const { return smallIcon_; }
@@ -138,9 +139,11 @@ public:
 
 private:
     friend class TCustomForm;
+    friend void WakeMainThread();
     static LRESULT CALLBACK AppWndProc(HWND, UINT, WPARAM, LPARAM);
     bool isKeyMessage(MSG& msg);
     HWND handle_ = nullptr;
+    std::string title_;
     HICON icon_ = nullptr, smallIcon_ = nullptr;
     TCustomForm* mainForm_ = nullptr;
     std::vector<TCustomForm*> forms_;

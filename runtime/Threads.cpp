@@ -64,7 +64,7 @@ void TThread::Synchronize(TThread*, const std::function<void()>& routine) {
 }
 
 TThread::TThread(bool createSuspended) {
-    (void)Application.get(); // the main thread's message target exists before any thread can ask for it
+    Application->Handle(); // the main thread's message target exists before any thread can ask for it
     handle_ = CreateThread(nullptr, 0, ThreadProc, this, CREATE_SUSPENDED, &id_);
     if (!handle_) throw EThread("Thread creation error: " + std::to_string(GetLastError()));
     suspended_ = true;
