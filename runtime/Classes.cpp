@@ -245,6 +245,78 @@ void TMemoryStream::LoadFromStream(TStream& source) {
 
 void TMemoryStream::SaveToStream(TStream& dest) const { dest.WriteBuffer(data_.data(), Size()); }
 
+// --- TFileStream ------------------------------------------------------------------------------------------
+
+const TClassInfo& TFileStream::StaticClassInfo() {
+    static const TClassInfo& info = TClassBuilder<TFileStream, TStream>("TFileStream").Register();
+    return info;
+}
+
+namespace {
+std::FILE* openFile(const std::string& path, const char* mode) {
+#ifdef _WIN32
+    std::wstring wmode(mode, mode + std::strlen(mode));
+    return _wfopen(WideFromAnsi(path).c_str(), wmode.c_str());
+#else
+    return std::fopen(path.c_str(), mode);
+#endif
+}
+} // namespace
+
+TFileStream::TFileStream(const std::string& path, TFileMode mode) : path_(path) {
+    file_ = openFile(path, mode == fmOpenRead ? "rb" : mode == fmOpenReadWrite ? "r+b" : "w+b");
+    if (!file_) throw EStreamError("Cannot open file \"" + path + "\"");
+}
+
+TFileStream::~TFileStream() {
+    if (file_) std::fclose(file_);
+}
+
+int64_t TFileStream::Read(void* buffer, int64_t count) {
+    if (count <= 0) return 0;
+    return int64_t(std::fread(buffer, 1, size_t(count), file_));
+}
+
+int64_t TFileStream::Write(const void* buffer, int64_t count) {
+    if (count <= 0) return 0;
+    return int64_t(std::fwrite(buffer, 1, size_t(count), file_));
+}
+
+int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
+    int whence = origin == soBeginning ? SEEK_SET : origin == soCurrent ? SEEK_CUR : SEEK_END;
+#ifdef _WIN32
+    if (_fseeki64(file_, offset, whence) != 0) throw EStreamError("Seek error in " + path_);
+    return _ftelli64(file_);
+#else
+    if (fseeko(file_, off_t(offset), whence) != 0) throw EStreamError("Seek error in " + path_);
+    return int64_t(ftello(file_));
+#endif
+}
+
+int64_t TFileStream::Size() const {
+    auto* self = const_cast<TFileStream*>(this);
+    int64_t here = self->Seek(0, soCurrent);
+    int64_t end = self->Seek(0, soEnd);
+    self->Seek(here, soBeginning);
+    return end;
+}
+
+void TFileStream::SetSize(int64_t size) {
+    if (size < Size()) throw EStreamError("Cannot shrink " + path_);
+    int64_t here = Position();
+    Seek(0, soEnd);
+    std::vector<uint8_t> zeros(size_t(size - Size()), 0);
+    WriteBuffer(zeros.data(), int64_t(zeros.size()));
+    SetPosition(here);
+}
+
+bool FileExists(const std::string& path) {
+    std::FILE* f = openFile(path, "rb");
+    if (!f) return false;
+    std::fclose(f);
+    return true;
+}
+
 // --- TStrings -------------------------------------------------------------------------------------------------
 
 const TClassInfo& TStrings::StaticClassInfo() {

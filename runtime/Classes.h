@@ -5,6 +5,7 @@
 #include "runtime/TypeInfo.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -147,6 +148,28 @@ private:
     std::vector<uint8_t> data_;
     int64_t position_ = 0;
 };
+
+// A file as a stream. The path is 8-bit text in the system code page. Throws EStreamError when the file
+// cannot be opened or created.
+enum TFileMode { fmOpenRead, fmOpenReadWrite, fmCreate };
+
+class TFileStream : public TStream {
+    GRV_CLASS(TFileStream)
+public:
+    TFileStream(const std::string& path, TFileMode mode);
+    ~TFileStream() override;
+    int64_t Read(void* buffer, int64_t count) override;
+    int64_t Write(const void* buffer, int64_t count) override;
+    int64_t Seek(int64_t offset, TSeekOrigin origin) override;
+    int64_t Size() const override;
+    void SetSize(int64_t size) override;
+
+private:
+    std::FILE* file_ = nullptr;
+    std::string path_;
+};
+
+bool FileExists(const std::string& path);
 
 // --- String lists -------------------------------------------------------------------------------------------
 

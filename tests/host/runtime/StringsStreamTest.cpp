@@ -66,3 +66,25 @@ TEST(MemoryStream, ReadWriteSeekAndBounds) {
     EXPECT_EQ(s.Size(), 11);
     EXPECT_EQ(s.Memory()[5], 0);
 }
+
+TEST(FileStream, WritesReadsAndReportsMissingFiles) {
+    std::string path = testing::TempDir() + "grv_filestream.bin";
+    {
+        TFileStream out(path, fmCreate);
+        out.WriteUInt32LE(7);
+        out.WriteBuffer("xyz", 3);
+        EXPECT_EQ(out.Size(), 7);
+    }
+    EXPECT_TRUE(FileExists(path));
+    TFileStream in(path, fmOpenRead);
+    TMemoryStream copy;
+    copy.LoadFromStream(in);
+    EXPECT_EQ(copy.Size(), 7);
+    in.SetPosition(0);
+    EXPECT_EQ(in.ReadUInt32LE(), 7u);
+    char buf[4] = {};
+    EXPECT_THROW(in.ReadBuffer(buf, 4), EReadError);
+    std::remove(path.c_str());
+    EXPECT_FALSE(FileExists(path));
+    EXPECT_THROW(TFileStream(path, fmOpenRead), EStreamError);
+}
