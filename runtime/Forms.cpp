@@ -228,8 +228,9 @@ void TCustomForm::Close() {
 }
 
 void TCustomForm::Release() {
-    if (handle_) PostMessageW(handle_, CM_RELEASE, 0, 0);
-    else delete this;
+    // Freed by the application window once the queued messages are handled: never from inside its own
+    // message handling.
+    PostMessageW(Application->Handle(), CM_RELEASE, 0, reinterpret_cast<LPARAM>(this));
 }
 
 namespace {
@@ -278,9 +279,6 @@ void TCustomForm::Dispatch(TMessage& m) {
     case WM_CLOSE:
         Close();
         m.Result = 0;
-        return;
-    case CM_RELEASE:
-        delete this;
         return;
     case CM_VISIBLECHANGED:
         if (visible_) {
@@ -413,6 +411,13 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND h, UINT msg, WPARAM w, LPARAM l) 
         return 0;
     case WM_CLOSE:
         if (theApplication && theApplication->mainForm_) theApplication->mainForm_->Close();
+        return 0;
+    case CM_RELEASE:
+        if (theApplication) {
+            auto& forms = theApplication->forms_;
+            auto* form = reinterpret_cast<TCustomForm*>(l);
+            if (std::find(forms.begin(), forms.end(), form) != forms.end()) delete form; // only a form still alive
+        }
         return 0;
     default: return DefWindowProcW(h, msg, w, l);
     }

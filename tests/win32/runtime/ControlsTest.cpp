@@ -232,3 +232,20 @@ TEST(Controls, MouseEnterAndLeaveReachGraphicChildren) {
     EXPECT_LT(std::find(seen.begin(), seen.end(), CM_MOUSEENTER), std::find(seen.begin(), seen.end(), CM_MOUSELEAVE));
     label->WindowProc = saved;
 }
+
+TEST(Controls, ReleaseFreesAFormFromItsOwnClickHandler) {
+    auto* form = new TForm(nullptr);
+    auto* button = new TButton(form);
+    button->SetParent(form);
+    button->OnClick = [form](TObject*) { form->Release(); };
+    form->Show();
+    SendMessageW(button->Handle(), BM_CLICK, 0, 0);
+    auto listed = [form] {
+        for (int i = 0; i < Application->FormCount(); ++i)
+            if (Application->Forms(i) == form) return true;
+        return false;
+    };
+    EXPECT_TRUE(listed()); // not yet: the click is still being handled
+    Application->ProcessMessages();
+    EXPECT_FALSE(listed());
+}
