@@ -63,7 +63,8 @@ LRESULT CALLBACK FrameworkWndProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
     }
     TMessage m{msg, w, l, 0};
     try {
-        if (c->WindowProc) c->WindowProc(m);
+        // A copy: the handler may replace WindowProc (or free the control) while it runs.
+        if (TWndMethod proc = c->WindowProc) proc(m);
         else c->WndProc(m);
     } catch (const std::exception& e) {
         ShowException(e);
@@ -170,7 +171,7 @@ void TControl::WndProc(TMessage& m) { Dispatch(m); }
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
     TMessage m{msg, wParam, lParam, 0};
-    if (WindowProc) WindowProc(m);
+    if (TWndMethod proc = WindowProc) proc(m); // a copy, as in the window procedure
     else WndProc(m);
     return m.Result;
 }

@@ -249,3 +249,20 @@ TEST(Controls, ReleaseFreesAFormFromItsOwnClickHandler) {
     Application->ProcessMessages();
     EXPECT_FALSE(listed());
 }
+
+TEST(Controls, AHandlerMayPutTheOldWindowProcBackWhileItRuns) {
+    auto form = makeForm();
+    auto* edit = new TEdit(form.get());
+    edit->SetParent(form.get());
+    TWndMethod old = edit->WindowProc;
+    int calls = 0;
+    edit->WindowProc = [edit, old, &calls](TMessage& m) {
+        ++calls;
+        edit->WindowProc = old; // detaches itself in the middle of a message
+        old(m);
+    };
+    SetWindowTextW(edit->Handle(), L"x");
+    SetWindowTextW(edit->Handle(), L"y");
+    EXPECT_GE(calls, 1);
+    EXPECT_EQ(edit->Caption(), "y");
+}
