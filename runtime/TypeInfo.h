@@ -22,6 +22,8 @@ struct TClassInfo;
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
 enum class TTypeKind { Integer, Enumeration, Set, Boolean, AnsiString, WideString, Color, Class, Method };
+// Colours are integers with names for some values: both kinds answer "integer-typed".
+constexpr bool IsIntegerKind(TTypeKind k) { return k == TTypeKind::Integer || k == TTypeKind::Color; }
 
 // An enumeration type: ordinal i is named Names[i]. Sets are bit masks over such a type (member i = bit i).
 struct TEnumInfo {

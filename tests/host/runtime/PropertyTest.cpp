@@ -109,3 +109,13 @@ TEST(Property, EventsBindToPublishedMethods) {
     w->OnMeasure(w, size);
     EXPECT_EQ(size, 42);
 }
+
+TEST(Property, ColoursAreIntegerTyped) {
+    TTestWidget w(nullptr);
+    EXPECT_TRUE(IsIntegerKind(*PropType(&w, "Color")));
+    EXPECT_TRUE(IsIntegerKind(*PropType(&w, "Width")));
+    EXPECT_FALSE(IsIntegerKind(*PropType(&w, "Style")));
+    EXPECT_EQ(*GetOrdProp(&w, "Color"), 0xFF00000F);
+    EXPECT_TRUE(SetOrdProp(&w, "Color", 0x123456));
+    EXPECT_EQ(w.Color, 0x123456u);
+}

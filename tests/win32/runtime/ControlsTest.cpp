@@ -266,3 +266,20 @@ TEST(Controls, AHandlerMayPutTheOldWindowProcBackWhileItRuns) {
     EXPECT_GE(calls, 1);
     EXPECT_EQ(edit->Caption(), "y");
 }
+
+TEST(Controls, AltAndTheAcceleratorPressTheButton) {
+    auto form = makeForm();
+    auto* edit = new TEdit(form.get());
+    edit->SetParent(form.get());
+    auto* button = new TButton(form.get());
+    button->SetParent(form.get());
+    button->SetTop(40);
+    button->SetCaption("&Open");
+    int clicks = 0;
+    button->OnClick = [&](TObject*) { ++clicks; };
+    form->Show();
+    EXPECT_EQ(edit->Perform(CN_SYSCHAR, 'o', 0), 1);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(edit->Perform(CN_SYSCHAR, 'x', 0), 0);
+    EXPECT_EQ(clicks, 1);
+}
