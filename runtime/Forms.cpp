@@ -390,6 +390,9 @@ HWND TApplication::Handle() {
         RegisterClassExW(&wc);
         handle_ = CreateWindowExW(0, L"TApplication", WideFromAnsi(title_).c_str(), WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU,
                                   0, 0, 0, 0, nullptr, nullptr, MainInstance(), nullptr);
+        // WM_GETICON on the application window answers the program's icon.
+        if (handle_ && icon_) SendMessageW(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+        if (handle_ && smallIcon_) SendMessageW(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     }
     return handle_;
 }

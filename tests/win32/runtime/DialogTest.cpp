@@ -17,6 +17,9 @@ TEST(Application, InitializeStartsComAsSingleThreadedApartment) {
     GetClassNameW(Application->Handle(), cls, 64);
     EXPECT_STREQ(cls, L"TApplication");
     EXPECT_FALSE(IsWindowVisible(Application->Handle()));
+    // Its icon is the program's MAINICON, and the window answers WM_GETICON with it.
+    EXPECT_NE(Application->Icon(), nullptr);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(Application->Handle(), WM_GETICON, ICON_BIG, 0)), Application->Icon());
     Application->SetTitle("Grivelle");
     EXPECT_EQ(Application->Title(), "Grivelle");
 }

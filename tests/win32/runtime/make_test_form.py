@@ -67,6 +67,10 @@ open_glyph = glyph(16, lambda d: (d.rectangle([1, 4, 14, 13], fill=(240, 200, 80
 import_glyph = glyph(16, lambda d: (d.polygon([(2, 6), (9, 6), (9, 2), (14, 8), (9, 14), (9, 10), (2, 10)], fill=(40, 160, 60), outline=(10, 80, 20))))
 quit_glyph = glyph(20, lambda d: (d.line([(4, 4), (15, 15)], fill=(200, 30, 30), width=3), d.line([(15, 4), (4, 15)], fill=(200, 30, 30), width=3)))
 
+icon = Image.new("RGBA", (32, 32), (0, 0, 0, 0))
+ImageDraw.Draw(icon).rectangle([4, 4, 27, 27], fill=(40, 90, 200, 255))
+icon.save(f"{out}/test.ico", sizes=[(32, 32), (16, 16)])
+
 for name, img in [("banner", banner), ("background", back), ("open", open_glyph), ("import", import_glyph), ("quit", quit_glyph)]:
     img.save(f"{out}/{name}.bmp")
 
