@@ -35,7 +35,7 @@ grv_display_up() {
 _grv_wineserver_pid() {
   local pid
   for pid in $(pgrep -x "wineserver(32|64)?" 2>/dev/null); do
-    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+    if { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
       echo "$pid"; return 0
     fi
   done
@@ -63,7 +63,7 @@ grv_wine_up() {
   if pid=$(_grv_wineserver_pid); then
     # A wineserver started without (or with another) DISPLAY cannot open windows, and one that outlived
     # its display (we just had to start a new one) holds dead connections: restart it.
-    if [ -n "$_grv_started_xvfb" ] || ! tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY"; then
+    if [ -n "$_grv_started_xvfb" ] || ! { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qx "DISPLAY=$DISPLAY"; then
       wineserver -k 2>/dev/null; wineserver -w 2>/dev/null || true
     fi
   fi
