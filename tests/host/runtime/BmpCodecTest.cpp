@@ -6,7 +6,7 @@
 
 namespace {
 
-struct Spec {
+struct DibShape {
     uint32_t headerSize = 40;
     int32_t width = 2, height = 2;
     uint16_t planes = 1, bitCount = 24;
@@ -22,7 +22,7 @@ struct Spec {
 void put16(std::vector<uint8_t>& v, uint32_t x) { v.push_back(uint8_t(x)); v.push_back(uint8_t(x >> 8)); }
 void put32(std::vector<uint8_t>& v, uint32_t x) { put16(v, x & 0xFFFF); put16(v, x >> 16); }
 
-std::vector<uint8_t> makeDib(const Spec& s) {
+std::vector<uint8_t> makeDib(const DibShape& s) {
     std::vector<uint8_t> v;
     put32(v, s.headerSize);
     if (s.headerSize == 12) {
@@ -58,7 +58,7 @@ std::vector<uint8_t> makeDib(const Spec& s) {
     return v;
 }
 
-std::vector<uint8_t> makeFile(const Spec& s) {
+std::vector<uint8_t> makeFile(const DibShape& s) {
     std::vector<uint8_t> dib = makeDib(s);
     std::vector<uint8_t> v{'B', 'M'};
     put32(v, uint32_t(14 + dib.size()));
@@ -68,7 +68,7 @@ std::vector<uint8_t> makeFile(const Spec& s) {
     return v;
 }
 
-bool decodeFile(const Spec& s, TPixelImage& img) {
+bool decodeFile(const DibShape& s, TPixelImage& img) {
     auto bytes = makeFile(s);
     return DecodeBmpFile(bytes.data(), bytes.size(), img);
 }
@@ -96,7 +96,7 @@ TEST(Bmp, EveryDepthAndHeader) {
     const uint32_t red = 0xFF0000, green = 0x00FF00, blue = 0x0000FF, white = 0xFFFFFF;
     struct Case {
         const char* name;
-        Spec spec;
+        DibShape shape;
         std::vector<uint32_t> expected; // top-down
     } cases[] = {
         // 2x2 bottom-up: bottom row first in the file
@@ -131,14 +131,14 @@ TEST(Bmp, EveryDepthAndHeader) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TPixelImage img;
-        ASSERT_TRUE(decodeFile(c.spec, img));
+        ASSERT_TRUE(decodeFile(c.shape, img));
         EXPECT_EQ(img.Pixels, c.expected);
-        EXPECT_EQ(img.SourceBitCount, c.spec.bitCount);
+        EXPECT_EQ(img.SourceBitCount, c.shape.bitCount);
     }
 }
 
 TEST(Bmp, PackedDibAsInResources) {
-    Spec s{40, 1, 1, 1, 8, 0, 1, 0, {0x123456}, {}, {0, 0, 0, 0}};
+    DibShape s{40, 1, 1, 1, 8, 0, 1, 0, {0x123456}, {}, {0, 0, 0, 0}};
     auto dib = makeDib(s);
     TPixelImage img;
     ASSERT_TRUE(DecodeDib(dib.data(), dib.size(), img));
@@ -146,27 +146,27 @@ TEST(Bmp, PackedDibAsInResources) {
 }
 
 TEST(Bmp, DamagedOrHostileFilesGiveAnEmptyImage) {
-    const Spec good{40, 2, 2, 1, 24, 0, 0, 0, {}, {}, std::vector<uint8_t>(16, 0)};
+    const DibShape good{40, 2, 2, 1, 24, 0, 0, 0, {}, {}, std::vector<uint8_t>(16, 0)};
     struct Case {
         const char* name;
-        Spec spec;
+        DibShape shape;
     } cases[] = {
-        {"zero width", [&] { Spec s = good; s.width = 0; return s; }()},
-        {"negative width", [&] { Spec s = good; s.width = -2; return s; }()},
-        {"zero height", [&] { Spec s = good; s.height = 0; return s; }()},
-        {"height INT_MIN", [&] { Spec s = good; s.height = INT32_MIN; return s; }()},
-        {"huge sides", [&] { Spec s = good; s.width = 100000; s.height = 100000; return s; }()},
-        {"too many pixels", [&] { Spec s = good; s.width = 30000; s.height = 30000; return s; }()},
-        {"two planes", [&] { Spec s = good; s.planes = 2; return s; }()},
-        {"2 bits per pixel", [&] { Spec s = good; s.bitCount = 2; return s; }()},
-        {"JPEG compression", [&] { Spec s = good; s.compression = 4; return s; }()},
-        {"unknown compression", [&] { Spec s = good; s.compression = 77; return s; }()},
-        {"RLE8 at 24 bits", [&] { Spec s = good; s.compression = 1; return s; }()},
-        {"bitfields at 24 bits", [&] { Spec s = good; s.compression = 3; s.masks = {0xFF, 0xFF00, 0xFF0000}; return s; }()},
-        {"truncated pixel data", [&] { Spec s = good; s.bits.resize(15); return s; }()},
-        {"offset past the end", [&] { Spec s = good; s.offBitsDelta = 1000; return s; }()},
-        {"offset inside the header", [&] { Spec s = good; s.offBitsDelta = -30; return s; }()},
-        {"odd header size", [&] { Spec s = good; s.headerSize = 64; return s; }()},
+        {"zero width", [&] { DibShape s = good; s.width = 0; return s; }()},
+        {"negative width", [&] { DibShape s = good; s.width = -2; return s; }()},
+        {"zero height", [&] { DibShape s = good; s.height = 0; return s; }()},
+        {"height INT_MIN", [&] { DibShape s = good; s.height = INT32_MIN; return s; }()},
+        {"huge sides", [&] { DibShape s = good; s.width = 100000; s.height = 100000; return s; }()},
+        {"too many pixels", [&] { DibShape s = good; s.width = 30000; s.height = 30000; return s; }()},
+        {"two planes", [&] { DibShape s = good; s.planes = 2; return s; }()},
+        {"2 bits per pixel", [&] { DibShape s = good; s.bitCount = 2; return s; }()},
+        {"JPEG compression", [&] { DibShape s = good; s.compression = 4; return s; }()},
+        {"unknown compression", [&] { DibShape s = good; s.compression = 77; return s; }()},
+        {"RLE8 at 24 bits", [&] { DibShape s = good; s.compression = 1; return s; }()},
+        {"bitfields at 24 bits", [&] { DibShape s = good; s.compression = 3; s.masks = {0xFF, 0xFF00, 0xFF0000}; return s; }()},
+        {"truncated pixel data", [&] { DibShape s = good; s.bits.resize(15); return s; }()},
+        {"offset past the end", [&] { DibShape s = good; s.offBitsDelta = 1000; return s; }()},
+        {"offset inside the header", [&] { DibShape s = good; s.offBitsDelta = -30; return s; }()},
+        {"odd header size", [&] { DibShape s = good; s.headerSize = 64; return s; }()},
         {"colours used beyond the depth", {40, 1, 1, 1, 8, 0, 300, 0, std::vector<uint32_t>(300, 0), {}, {0, 0, 0, 0}}},
         {"palette cut off", {40, 1, 1, 1, 8, 0, 0, 0, std::vector<uint32_t>(10, 0), {}, {}}},
         {"non-contiguous mask", {40, 1, 1, 1, 16, 3, 0, 0, {}, {0xF00F, 0x0F00, 0x00F0}, {0, 0, 0, 0}}},
@@ -180,7 +180,7 @@ TEST(Bmp, DamagedOrHostileFilesGiveAnEmptyImage) {
         SCOPED_TRACE(c.name);
         TPixelImage img;
         img.Width = 5; // must be reset
-        EXPECT_FALSE(decodeFile(c.spec, img));
+        EXPECT_FALSE(decodeFile(c.shape, img));
         EXPECT_TRUE(img.Empty());
         EXPECT_TRUE(img.Pixels.empty());
     }
