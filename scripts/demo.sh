@@ -4,6 +4,7 @@
 # coordinates), waits until the workbook is shown, and leaves in out/demo/:
 #   window.png           the window after the import      window-busy.png  the window during it
 #   workbook.xlsx        the stand-in's workbook           workbook.png     a picture of that workbook
+#   skin-contact-sheet.png   every element of the stored skin, built from the packed skin
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${GRV_BUILD_ROOT:-$root/build}"
@@ -51,6 +52,10 @@ winpath() { winepath -w "$1" 2>/dev/null; }
 wine "$driver" --folder "$(winpath "$out/pictures")" --done "$(winpath "$out/snapshot.json")" \
      --shot-busy "$(winpath "$out/window-busy.bmp")" --shot "$(winpath "$out/window.bmp")" </dev/null
 
+echo "== skin contact sheet"
+cmake --build "$win32" --target contact_sheet_built_png >/dev/null
+cp "$win32/tests/win32/render/contact-sheet-built.png" "$out/skin-contact-sheet.png"
+
 echo "== outputs"
 $py - "$out" <<'PY'
 import sys, os
@@ -70,3 +75,4 @@ echo "Screenshot of the window: $out/window.png"
 [ -f "$out/window-busy.png" ] && echo "The window during the import: $out/window-busy.png"
 echo "Workbook: $out/workbook.xlsx"
 echo "Picture of the workbook: $out/workbook.png"
+echo "Contact sheet of the stored skin: $out/skin-contact-sheet.png"
