@@ -19,6 +19,15 @@ public:
 
 protected:
     void Changed();
+    // Applies a change of description: listeners (a canvas that has the object selected) let go of the
+    // old GDI handle before it is deleted; the next Handle() makes a new one.
+    template <class H, class F> void ReplaceHandle(H& handle, F change) {
+        H old = handle;
+        handle = nullptr;
+        change();
+        Changed();
+        if (old) DeleteObject(old);
+    }
 };
 
 enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
@@ -56,14 +65,7 @@ public:
 private:
     void release();
     void readLogFont(const LOGFONTW& lf);
-    template <class F> void change(F f) {
-        // Listeners (a canvas that has the object selected) let go of the old handle before it is deleted.
-        auto old = handle_;
-        handle_ = nullptr;
-        f();
-        Changed();
-        if (old) DeleteObject(old);
-    }
+    template <class F> void change(F f) { ReplaceHandle(handle_, f); }
     HFONT handle_ = nullptr;
     int charset_ = DEFAULT_CHARSET;
     TColor color_ = clWindowText;
@@ -92,14 +94,7 @@ public:
 
 private:
     void release();
-    template <class F> void change(F f) {
-        // Listeners (a canvas that has the object selected) let go of the old handle before it is deleted.
-        auto old = handle_;
-        handle_ = nullptr;
-        f();
-        Changed();
-        if (old) DeleteObject(old);
-    }
+    template <class F> void change(F f) { ReplaceHandle(handle_, f); }
     HPEN handle_ = nullptr;
     TColor color_ = clBlack;
     int width_ = 1;
@@ -122,14 +117,7 @@ public:
 
 private:
     void release();
-    template <class F> void change(F f) {
-        // Listeners (a canvas that has the object selected) let go of the old handle before it is deleted.
-        auto old = handle_;
-        handle_ = nullptr;
-        f();
-        Changed();
-        if (old) DeleteObject(old);
-    }
+    template <class F> void change(F f) { ReplaceHandle(handle_, f); }
     HBRUSH handle_ = nullptr;
     TColor color_ = clWhite;
     TBrushStyle style_ = bsSolid;
