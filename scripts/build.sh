@@ -8,20 +8,30 @@ jobs="$(nproc)"
 # GRV_BUILD_ROOT lets several working copies of the trees live side by side (default: build/).
 build="${GRV_BUILD_ROOT:-$root/build}"
 
-configure_and_build() {
+configure() {
   local dir="$1"; shift
-  if [ ! -f "$dir/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$dir" "$@" >/dev/null
-  fi
-  cmake --build "$dir" -j "$jobs"
+  cmake -S "$root" -B "$dir" "$@" >/dev/null
 }
 
+host_options=(-DCMAKE_BUILD_TYPE=Debug)
+win32_options=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+               -DGRV_HOST_SKINPACK="$build/host/tools/skinpack/skinpack")
+
 case "$what" in
-  host|all) configure_and_build "$build/host" -DCMAKE_BUILD_TYPE=Debug ;;&
-  win32|all) configure_and_build "$build/win32" -DCMAKE_BUILD_TYPE=Release \
-               -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-               -DGRV_HOST_SKINPACK="$build/host/tools/skinpack/skinpack" ;;&
-  bench) configure_and_build "$build/bench" -DCMAKE_BUILD_TYPE=Release -DGRV_SANITIZE=OFF ;;
+  host|all)
+    configure "$build/host" "${host_options[@]}"
+    cmake --build "$build/host" -j "$jobs" ;;&
+  win32|all)
+    # The win32 tree packs the stored skin with the host build of skinpack.
+    if [ "$what" = win32 ]; then
+      configure "$build/host" "${host_options[@]}"
+      cmake --build "$build/host" -j "$jobs" --target skinpack
+    fi
+    configure "$build/win32" "${win32_options[@]}"
+    cmake --build "$build/win32" -j "$jobs" ;;&
+  bench)
+    configure "$build/bench" -DCMAKE_BUILD_TYPE=Release -DGRV_SANITIZE=OFF
+    cmake --build "$build/bench" -j "$jobs" ;;
   host|win32|all|bench) ;;
   *) echo "usage: $0 [host|win32|bench|all]" >&2; exit 2 ;;
 esac
