@@ -14,18 +14,9 @@ file(READ "${PACKAGE}" package HEX)
 string(LENGTH "${package}" digits)
 math(EXPR size "${digits} / 2")
 
-# The count, least significant byte first.
-set(count "")
-foreach(shift 0 8 16 24)
-  math(EXPR byte "(${size} >> ${shift}) & 255" OUTPUT_FORMAT HEXADECIMAL)
-  string(REPLACE "0x" "" byte "${byte}")
-  string(LENGTH "${byte}" len)
-  if(len EQUAL 1)
-    set(byte "0${byte}")
-  endif()
-  string(APPEND count "${byte}")
-endforeach()
-string(TOUPPER "${count}${package}" data)
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/FormBinary.cmake)
+grv_le32_hex(${size} count)
+set(data "${count}${package}")
 
 file(READ "${FORM_IN}" form)
 string(REGEX MATCH "\n([ \t]*)object ${COMPONENT}[ \t]*:[ \t]*TSkinData[ \t]*\r?\n" header "${form}")
@@ -52,9 +43,7 @@ endif()
 # Drop a SkinStream written earlier.
 string(REGEX REPLACE "[ \t]*SkinStream[ \t]*=[ \t]*{[0-9A-Fa-f \t\r\n]*}[ \t]*\r?\n" "" body "${body}")
 
-# 64 digits a line, as form descriptions keep binary data.
-string(REGEX REPLACE "([0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F])"
-       "\\1\n${indent}    " lines "${data}")
+grv_hex_lines("${data}" "${indent}    " lines)
 set(property "${indent}  SkinStream = {\n${indent}    ${lines}}")
 string(REGEX REPLACE "\n$" "" body "${body}")
 if(body STREQUAL "")
