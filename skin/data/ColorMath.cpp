@@ -57,19 +57,19 @@ std::vector<std::uint32_t> GradientTable(int steps, std::uint32_t c1, std::uint3
 
 const std::vector<std::uint32_t>& GradientCache::Get(int steps, std::uint32_t c1, std::uint32_t c2) {
     if (steps < 1) throw std::logic_error("Assertion failure (imgutil)");
-    for (int slot = SlotCount - 1; slot >= 0; --slot) {
-        const auto& table = slots_[static_cast<std::size_t>(slot)];
-        if (static_cast<int>(table.size()) == steps && table.front() == c1 && table.back() == c2) return table;
+    for (int i = SlotCount - 1; i >= 0; --i) {
+        const Slot& slot = slots_[static_cast<std::size_t>(i)];
+        if (!slot.table.empty() && slot.steps == steps && slot.c1 == c1 && slot.c2 == c2) return slot.table;
     }
     ++misses_;
-    auto& table = slots_[static_cast<std::size_t>(next_)];
-    table = GradientTable(steps, c1, c2);
+    Slot& slot = slots_[static_cast<std::size_t>(next_)];
+    slot = {steps, c1, c2, GradientTable(steps, c1, c2)};
     next_ = (next_ + 1) % SlotCount;
-    return table;
+    return slot.table;
 }
 
 void GradientCache::Clear() {
-    for (auto& table : slots_) table.clear();
+    for (Slot& slot : slots_) slot = {};
     next_ = 0;
 }
 

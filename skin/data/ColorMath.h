@@ -17,7 +17,8 @@ int ColorSaturation(std::uint32_t colour);
 std::vector<std::uint32_t> GradientTable(int steps, std::uint32_t c1, std::uint32_t c2);
 
 // Sixteen gradient tables reused round-robin, so that repainting the same size and colours computes
-// nothing new. A table is found by its length, first and last colour.
+// nothing new. A table is found by the length and the two colours it was made for (its last entry is not
+// always c2: the rounding stops short of a falling channel's end).
 class GradientCache {
 public:
     static constexpr int SlotCount = 16;
@@ -31,7 +32,12 @@ public:
     int Misses() const { return misses_; }
 
 private:
-    std::array<std::vector<std::uint32_t>, SlotCount> slots_;
+    struct Slot {
+        int steps = 0;
+        std::uint32_t c1 = 0, c2 = 0;
+        std::vector<std::uint32_t> table;
+    };
+    std::array<Slot, SlotCount> slots_;
     int next_ = 0;
     int misses_ = 0;
 };

@@ -61,6 +61,19 @@ TEST(ColorMath, GradientCacheReusesAndRoundRobins) {
     }
 }
 
+// A falling channel stops one short of its end colour (the rounding truncates toward zero), and a single
+// step holds the middle colour: neither table ends in c2, yet both are found again.
+TEST(ColorMath, GradientCacheFindsTablesThatDoNotEndInTheirEndColour) {
+    GradientCache cache;
+    const auto& falling = cache.Get(40, White, Black);
+    EXPECT_NE(falling.back(), Black);
+    EXPECT_EQ(&cache.Get(40, White, Black), &falling);
+    EXPECT_EQ(&cache.Get(1, Black, White), &cache.Get(1, Black, White));
+    EXPECT_EQ(cache.Misses(), 2);
+    // A request for the colour the falling table happens to end in is another gradient.
+    EXPECT_NE(&cache.Get(40, White, falling.back()), &falling);
+}
+
 TEST(ColorMath, VisibleGradientStepsFollowTheClip) {
     struct Case {
         int nearEdge, farEdge, clipNear, clipFar, first, last;
