@@ -188,10 +188,12 @@ TUnpackedSkin ReadSkinPackage(const std::vector<std::uint8_t>& compressed) {
     skin.Format = index.Header.Format;
     skin.PackageSize = package.size();
     skin.DataSize = package.size() - index.DataOffset;
-    std::size_t offset = index.DataOffset;
+    // In 64 bits: up to 1001 sizes of almost 2 GB each would wrap a 32-bit size_t.
+    const std::uint64_t end = package.size();
+    std::uint64_t offset = index.DataOffset;
     for (std::size_t i = 0; i < index.Names.size(); ++i) {
-        const std::size_t size = static_cast<std::size_t>(std::max(index.Sizes[i], 0));
-        const std::size_t from = std::min(offset, package.size()), to = std::min(offset + size, package.size());
+        const std::uint64_t size = static_cast<std::uint64_t>(std::max(index.Sizes[i], 0));
+        const std::uint64_t from = std::min(offset, end), to = std::min(offset + size, end);
         skin.Entries.push_back({index.Names[i], std::vector<std::uint8_t>(package.begin() + static_cast<std::ptrdiff_t>(from),
                                                                           package.begin() + static_cast<std::ptrdiff_t>(to))});
         offset += size;
