@@ -43,10 +43,8 @@ void TImage::Paint() {
         int y = center_ ? (height_ - bmp->Height()) / 2 : 0;
         r = RECT{x, y, x + bmp->Width(), y + bmp->Height()};
     }
-    bool wasTransparent = bmp->Transparent();
-    bmp->SetTransparent(transparent_);
-    Canvas()->StretchDraw(r, bmp);
-    bmp->SetTransparent(wasTransparent);
+    // Not through the bitmap's Transparent: changing it would invalidate the image again while it paints.
+    Canvas()->StretchDraw(r, bmp, transparent_);
 }
 
 // --- TCustomPanel ---------------------------------------------------------------------------------------

@@ -283,6 +283,10 @@ void TCanvas::Draw(int x, int y, TBitmap* bitmap) {
 }
 
 void TCanvas::StretchDraw(const RECT& r, TBitmap* bitmap) {
+    if (bitmap) StretchDraw(r, bitmap, bitmap->Transparent());
+}
+
+void TCanvas::StretchDraw(const RECT& r, TBitmap* bitmap, bool transparent) {
     if (!bitmap || bitmap->Empty() || !Handle()) return;
     RequireObjects();
     HDC dest = Handle();
@@ -291,7 +295,7 @@ void TCanvas::StretchDraw(const RECT& r, TBitmap* bitmap) {
     if (!src) return;
     int w = r.right - r.left, h = r.bottom - r.top;
     SetStretchBltMode(dest, COLORONCOLOR);
-    if (bitmap->Transparent() && !bitmap->Monochrome()) {
+    if (transparent && !bitmap->Monochrome()) {
         // Mask: 1 where transparent. Dest = (dest AND mask) OR (src AND NOT mask).
         HBITMAP mask = bitmap->CreateMask(bitmap->TransparentColor());
         HDC maskDc = CreateCompatibleDC(dest);

@@ -159,6 +159,8 @@ public:
     // Bitmaps: drawn with their transparent colour when Transparent is set.
     void Draw(int x, int y, TBitmap* bitmap);
     void StretchDraw(const RECT& r, TBitmap* bitmap);
+    // As StretchDraw, transparent or not regardless of the bitmap's own setting.
+    void StretchDraw(const RECT& r, TBitmap* bitmap, bool transparent);
     void CopyRect(const RECT& dest, TCanvas* source, const RECT& src);
 
 protected:

@@ -70,6 +70,21 @@ TEST(Controls, GraphicChildrenArePaintedAndClickedThroughTheirParent) {
     EXPECT_NE(std::find(seen.begin(), seen.end(), UINT(WM_PAINT)), seen.end());
 }
 
+TEST(Controls, ATransparentImagePaintsWithoutAskingForAnotherPaint) {
+    auto form = makeForm();
+    auto* image = new TImage(form.get());
+    image->SetParent(form.get());
+    image->SetBounds(0, 0, 16, 16);
+    image->Picture()->Bitmap()->SetSize(16, 16);
+    image->SetTransparent(true); // the bitmap itself is not transparent
+    form->Show();
+    HWND h = form->Handle();
+    RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    RECT left{};
+    EXPECT_FALSE(GetUpdateRect(h, &left, FALSE));
+    EXPECT_FALSE(image->Picture()->Bitmap()->Transparent());
+}
+
 TEST(Controls, PropertiesByNameOnControls) {
     auto form = makeForm();
     auto* button = new TBitBtn(form.get());
