@@ -582,10 +582,18 @@ void TWinControl::paintHandler(TMessage& m) {
     PAINTSTRUCT ps;
     HDC dc = m.WParam ? reinterpret_cast<HDC>(m.WParam) : BeginPaint(handle_, &ps);
     if (!dc) return;
+    // A painter that throws still leaves the DC as it found it, and a DC from BeginPaint is given back.
     int saved = SaveDC(dc);
-    PaintWindow(dc);
-    RestoreDC(dc, saved);
-    PaintControls(dc);
+    try {
+        PaintWindow(dc);
+        RestoreDC(dc, saved);
+        saved = 0;
+        PaintControls(dc);
+    } catch (...) {
+        if (saved) RestoreDC(dc, saved);
+        if (!m.WParam) EndPaint(handle_, &ps);
+        throw;
+    }
     if (!m.WParam) EndPaint(handle_, &ps);
     m.Result = 0;
 }
@@ -734,9 +742,8 @@ void TWinControl::ColorChanged() {
 
 bool TWinControl::WantsKey(WORD key) {
     if (!handle_) return false;
-    MSG msg{};
-    LRESULT code = SendMessageW(GetFocus() && IsChild(handle_, GetFocus()) ? GetFocus() : handle_, WM_GETDLGCODE, key, 0);
-    (void)msg;
+    HWND focus = GetFocus();
+    LRESULT code = SendMessageW(focus && IsChild(handle_, focus) ? focus : handle_, WM_GETDLGCODE, key, 0);
     if (code & DLGC_WANTALLKEYS) return true;
     switch (key) {
     case VK_TAB: return (code & DLGC_WANTTAB) != 0;
@@ -977,6 +984,11 @@ void TCustomControl::PaintWindow(HDC dc) {
     canvas_->Font()->Assign(*Font());
     canvas_->Brush()->SetColor(Color());
     canvas_->SetHandle(dc);
-    Paint();
+    try {
+        Paint();
+    } catch (...) {
+        canvas_->SetHandle(nullptr);
+        throw;
+    }
     canvas_->SetHandle(nullptr);
 }
