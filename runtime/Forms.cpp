@@ -1,6 +1,7 @@
 #include "runtime/Forms.h"
 
 #include "runtime/FormReader.h"
+#include "runtime/Threads.h"
 
 #include <objbase.h>
 
@@ -341,7 +342,6 @@ constexpr UINT CM_APP_WAKEUP = CM_BASE + 0x100;
 TApplication* theApplication = nullptr;
 } // namespace
 
-void SynchronizePending(); // Threads.cpp
 void WakeMainThread() {
     if (theApplication && theApplication->handle_) PostMessageW(theApplication->handle_, CM_APP_WAKEUP, 0, 0);
 }
@@ -406,14 +406,16 @@ TApplication::~TApplication() {
 LRESULT CALLBACK TApplication::AppWndProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
     switch (msg) {
     case CM_APP_WAKEUP:
-        try {
-            SynchronizePending();
-        } catch (const std::exception& e) {
-            ShowException(e);
-        }
+        CheckSynchronize(); // a routine's exception goes back to the thread that asked
         return 0;
     case WM_CLOSE:
-        if (theApplication && theApplication->mainForm_) theApplication->mainForm_->Close();
+        // The form's close handlers may throw; nothing may leave a window procedure.
+        try {
+            if (theApplication && theApplication->mainForm_) theApplication->mainForm_->Close();
+        } catch (const std::exception& e) {
+            ShowException(e);
+        } catch (...) {
+        }
         return 0;
     case CM_RELEASE:
         if (theApplication) {

@@ -44,8 +44,6 @@ bool CheckSynchronize() {
     return any;
 }
 
-void SynchronizePending() { CheckSynchronize(); }
-
 void TThread::Synchronize(TThread*, const std::function<void()>& routine) {
     if (GetCurrentThreadId() == mainThread) {
         routine();
