@@ -214,8 +214,10 @@ void TBitmap::SetTransparent(bool v) {
 TColor TBitmap::TransparentColor() const {
     if (mode_ == tmFixed && transparentColor_ != clDefault) return transparentColor_;
     if (Empty()) return clDefault;
-    uint32_t p = ToPixels().At(0, height_ - 1);
-    return ColorFromRGB(uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p));
+    GdiFlush();
+    const uint8_t* bottomLeft = bits_ + size_t(height_ - 1) * size_t(stride_);
+    if (format_ == pf1bit) return (bottomLeft[0] & 0x80) ? clWhite : clBlack;
+    return ColorFromRGB(bottomLeft[2], bottomLeft[1], bottomLeft[0]);
 }
 
 void TBitmap::SetTransparentColor(TColor c) {

@@ -67,7 +67,7 @@ int TImageList::AddMasked(TBitmap* image, TColor maskColor) {
     BitBlt(dc, 0, 0, copy.Width(), copy.Height(), maskDc, 0, 0, 0x00220326);
     SelectObject(maskDc, old);
     DeleteDC(maskDc);
-    copy.Canvas()->SetHandle(copy.Canvas()->Handle());
+    // The image list cannot take a bitmap that sits in a DC: hand it a copy.
     TBitmap holder;
     holder.Assign(copy);
     int index = ImageList_Add(Handle(), holder.Handle(), m);
