@@ -61,6 +61,7 @@ TEST(MemoryStream, ReadWriteSeekAndBounds) {
     TMemoryStream copy;
     copy.LoadFromStream(s);
     EXPECT_EQ(copy.Bytes(), (std::vector<uint8_t>{4, 3}));
+    EXPECT_THROW(copy.CopyFrom(s, -1), EReadError); // not a huge buffer
     s.SetPosition(10); // past the end: a later write fills the gap with zeros
     s.WriteBuffer("z", 1);
     EXPECT_EQ(s.Size(), 11);
