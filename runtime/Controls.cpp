@@ -908,7 +908,7 @@ void TWinControl::Dispatch(TMessage& m) {
     case CN_KEYDOWN: {
         WORD key = WORD(m.WParam);
         if (OnKeyDown) {
-            OnKeyDown(this, key, ShiftStateFromKeys(0) | (GetKeyState(VK_SHIFT) < 0 ? 1u << ssShift : 0));
+            OnKeyDown(this, key, ShiftStateFromKeys((GetKeyState(VK_SHIFT) < 0 ? MK_SHIFT : 0) | (GetKeyState(VK_CONTROL) < 0 ? MK_CONTROL : 0)));
             if (key == 0) { m.Result = 1; return; }
         }
         m.Result = 0;

@@ -318,5 +318,5 @@ private:
     std::unique_ptr<TCanvas> canvas_;
 };
 
-// Calls `handler` and shows an exception that escapes it (windows procedures must not let exceptions pass).
+// Shows an exception in an error dialog (window procedures catch what their handlers throw and show it here).
 void ShowException(const std::exception& e);

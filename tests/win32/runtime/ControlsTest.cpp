@@ -163,6 +163,23 @@ TEST(Controls, TabKeyMovesFocusInTabOrder) {
     EXPECT_EQ(form->FindNextControl(b, true, true), c);
 }
 
+TEST(Controls, OnKeyDownHearsControlAndShift) {
+    auto form = makeForm();
+    auto* edit = new TEdit(form.get());
+    edit->SetParent(form.get());
+    TShiftState heard = 0;
+    edit->OnKeyDown = [&](TObject*, WORD&, TShiftState shift) { heard = shift; };
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    BYTE pressed[256];
+    std::copy(std::begin(keys), std::end(keys), pressed);
+    pressed[VK_CONTROL] = pressed[VK_SHIFT] = 0x80;
+    SetKeyboardState(pressed);
+    edit->Perform(CN_KEYDOWN, 'A', 0);
+    SetKeyboardState(keys);
+    EXPECT_EQ(heard, (1u << ssCtrl) | (1u << ssShift));
+}
+
 TEST(Controls, OwnedPainterSeesTheWindowGoAndRestoresWindowProcWhenTheControlIsFreed) {
     struct Painter : TComponent {
         TControl* control;
