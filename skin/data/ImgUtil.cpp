@@ -1,6 +1,8 @@
 #include "skin/data/ImgUtil.h"
 
 #include "runtime/Controls.h"
+#include "runtime/SysUtils.h"
+#include "skin/window/SkinManage.h"
 
 #include <algorithm>
 #include <vector>
@@ -51,32 +53,11 @@ void GradientFill(HDC dc, const RECT& rect, std::uint32_t c1, bool vertical, std
     }
 }
 
-std::wstring AnsiToWide(std::string_view text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    const int needed = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(std::max(needed, 0)), L'\0');
-    if (needed > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), needed);
-    return wide;
-}
-
-namespace {
-
-bool IsNTFamily() {
-    // The top bit of the version word is set on the Windows 9x family.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    return (GetVersion() & 0x80000000u) == 0;
-#pragma GCC diagnostic pop
-}
-
-} // namespace
+std::wstring AnsiToWide(std::string_view text) { return WideFromAnsi(text); }
 
 int DrawTextWide(HDC dc, const std::wstring& text, RECT& rect, UINT format) {
-    if (IsNTFamily()) return DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
-    const int needed = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<std::size_t>(std::max(needed, 1)), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, ansi.data(), needed, nullptr, nullptr);
+    if (IsNTPlatform) return DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
+    const std::string ansi = AnsiFromWide(text);
     return DrawTextA(dc, ansi.c_str(), -1, &rect, format);
 }
 

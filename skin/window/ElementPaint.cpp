@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "skin/window/RegionRuns.h"
+#include "skin/window/SkinManage.h"
 
 namespace {
 
@@ -196,7 +197,7 @@ void DrawTransparent(HDC dc, const RECT& target, const ElementImage& image, COLO
     const int w = target.right - target.left, h = target.bottom - target.top;
     if (w <= 0 || h <= 0 || image.IsEmpty()) return;
     if (method == TransparentMethod::Automatic)
-        method = RenderIsNTPlatform() ? TransparentMethod::MaskBlt : TransparentMethod::ThreeStep;
+        method = IsNTPlatform ? TransparentMethod::MaskBlt : TransparentMethod::ThreeStep;
 
     // A copy of the image (so the caller's DC keeps its colours) and a monochrome mask: 1 where the key is.
     TempBitmap copy(w, h);
@@ -285,16 +286,8 @@ void PaintParentBackground(HWND control, HDC dc) {
     RestoreDC(dc, saved);
 }
 
-bool RenderIsNTPlatform() {
-    // The top bit of the version word is set on the Windows 9x family.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    return (GetVersion() & 0x80000000u) == 0;
-#pragma GCC diagnostic pop
-}
-
 std::wstring ReadWindowText(HWND window) {
-    if (RenderIsNTPlatform()) {
+    if (IsNTPlatform) {
         const int length = GetWindowTextLengthW(window);
         std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
         const int got = GetWindowTextW(window, text.data(), length + 1);

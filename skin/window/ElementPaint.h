@@ -92,6 +92,3 @@ void PaintParentBackground(HWND control, HDC dc);
 
 // The window's text, wide: through the wide calls on the NT family, else WM_GETTEXT (1000 characters).
 std::wstring ReadWindowText(HWND window);
-
-// Whether the system belongs to the NT family.
-bool RenderIsNTPlatform();
