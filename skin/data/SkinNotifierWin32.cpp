@@ -2,19 +2,13 @@
 // the program's name.
 #include "skin/data/SkinNotifier.h"
 
+#include "runtime/SysUtils.h"
+
 #include <windows.h>
 
 #include <string>
 
 namespace {
-std::wstring Widen(const std::string& utf8) {
-    if (utf8.empty()) return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
-    return wide;
-}
-
 std::wstring ProgramName() {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -28,5 +22,5 @@ std::wstring ProgramName() {
 } // namespace
 
 void ShowSkinMessageDefault(const std::string& text) {
-    MessageBoxW(GetActiveWindow(), Widen(text).c_str(), ProgramName().c_str(), MB_OK | MB_TASKMODAL);
+    MessageBoxW(GetActiveWindow(), WideFromUtf8(text).c_str(), ProgramName().c_str(), MB_OK | MB_TASKMODAL);
 }
