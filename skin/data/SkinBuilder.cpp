@@ -8,13 +8,11 @@
 #include "skin/data/SkinBuildRules.h"
 #include "skin/data/SkinRead.h"
 #include "skin/data/WinSkinIni.h"
-#include "skin/window/ElementPaint.h"
+#include "skin/window/ElementBitmaps.h"
 
 #include <algorithm>
 
 namespace {
-
-ElementImage ImageOf(TBitmap& bitmap) { return {BitmapDC(bitmap), BitmapWidth(bitmap), BitmapHeight(bitmap)}; }
 
 GeoMargins MarginsOf(const TDataSkinObject& e) {
     return GeoMargins{e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
@@ -371,15 +369,15 @@ void TElementBuilder::BuildComboImages() {
     for (int b = 1; b <= n; ++b) {
         FillRectColour(cellDC, whole, clMagenta);
         if (sunk.HasImage())
-            PaintElement(cellDC, whole, ImageOf(*sunk.Bitmap), false, false, sunk.Trans != 0, n, b, MarginsOf(sunk));
+            PaintElement(cellDC, whole, sunk.Bitmap.get(), false, false, sunk.Trans != 0, n, b, MarginsOf(sunk));
         if (button.HasImage()) {
             const int count = std::max(1, button.FrameCount);
-            PaintElement(cellDC, buttonPart, ImageOf(*button.Bitmap), false, false, true, count, std::min(b, count),
+            PaintElement(cellDC, buttonPart, button.Bitmap.get(), false, false, true, count, std::min(b, count),
                          MarginsOf(button));
         }
         if (d.ExtraImages && d.ExtraImages->HasImage()) {
             const int count = std::max(1, d.ExtraImages->FrameCount);
-            PaintCentredFrame(cellDC, buttonPart, ImageOf(*d.ExtraImages->Bitmap), true, count, std::min(b, count));
+            PaintCentredFrame(cellDC, buttonPart, d.ExtraImages->Bitmap.get(), true, count, std::min(b, count));
         }
         FillRectColour(cellDC, textPart, clMagenta);
         BitBlt(BitmapDC(*strip), ComboCellWidth * (b - 1), 0, ComboCellWidth, ComboCellHeight, cellDC, 0, 0, SRCCOPY);
