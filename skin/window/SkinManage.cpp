@@ -1,5 +1,6 @@
 #include "skin/window/SkinManage.h"
 
+#include "runtime/Controls.h"
 #include "runtime/ExtCtrls.h"
 #include "runtime/Forms.h"
 #include "skin/data/WinSkinData.h"
@@ -32,7 +33,13 @@ LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam) {
     TSkinManage* manager = SkinManager;
     if (code >= 0 && manager && code == HCBT_ACTIVATE) {
         if (manager->runState == 0) manager->runState = 1;
-        manager->SkinWindow(reinterpret_cast<HWND>(wParam));
+        // No exception may cross the system's call of the hook.
+        try {
+            manager->SkinWindow(reinterpret_cast<HWND>(wParam));
+        } catch (const std::exception& e) {
+            ShowException(e);
+        } catch (...) {
+        }
     }
     return CallNextHookEx(manager ? manager->hook : nullptr, code, wParam, lParam);
 }
