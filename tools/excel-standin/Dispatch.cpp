@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <new>
 #include <set>
 
 namespace grv::standin {
@@ -215,7 +216,7 @@ HRESULT DispatchObject::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
 }
 
 HRESULT DispatchObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
-    if (!names || !ids || count == 0) return E_INVALIDARG;
+    if (!names || !names[0] || !ids || count == 0) return E_INVALIDARG;
     const auto& table = members();
     HRESULT hr = S_OK;
     ids[0] = DISPID_UNKNOWN;
@@ -354,6 +355,13 @@ HRESULT DispatchObject::dispatch(const Member& member, CallKind kind, WORD flags
         VariantClear(&result);
         if (argError) *argError = params->cArgs - 1 - failure.index;
         return failure.hr;
+    } catch (const std::bad_alloc&) {
+        // Nothing may leave Invoke: the caller is another process, across COM.
+        VariantClear(&result);
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        VariantClear(&result);
+        return E_UNEXPECTED;
     }
 }
 
