@@ -5,14 +5,9 @@
 #include <vector>
 
 #include "PictureCaption.h"
+#include "runtime/SysUtils.h"
 
-std::string AnsiForm(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
-    if (n > 0) WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
-    return out;
-}
+std::string AnsiForm(const std::wstring& text) { return AnsiFromWide(text); }
 
 NameList ScanFolder(const std::wstring& folderWithBackslash, const std::wstring& pattern) {
     NameList names;

@@ -8,18 +8,7 @@
 #include "FolderScan.h"
 #include "PictureLayout.h"
 #include "SettingsText.h"
-
-namespace {
-
-std::wstring WideFromAnsi(const std::string& text) {
-    if (text.empty()) return {};
-    const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring out(static_cast<size_t>(n > 0 ? n : 0), L'\0');
-    if (n > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
-    return out;
-}
-
-} // namespace
+#include "runtime/SysUtils.h"
 
 std::wstring ErrorDialogText(const std::exception& error) { return L"出错啦：" + WideFromAnsi(error.what()); }
 

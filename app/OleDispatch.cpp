@@ -3,16 +3,12 @@
 #include <cstdio>
 #include <vector>
 
+#include "runtime/SysUtils.h"
+
 namespace {
 
 // Error texts travel as 8-bit text in the system's code page, like every framework message.
-std::string Narrow(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
-    if (n > 0) WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
-    return out;
-}
+std::string Narrow(std::wstring_view text) { return AnsiFromWide(text); }
 
 std::wstring TrimEnd(std::wstring text) {
     while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ' || text.back() == L'.'))
