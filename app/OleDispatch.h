@@ -56,7 +56,6 @@ public:
 
     void Release() { if (p_) { p_->Release(); p_ = nullptr; } }
     explicit operator bool() const { return p_ != nullptr; }
-    IDispatch* get() const { return p_; }
 
     // Creates the object of a programmatic identifier ("Excel.Application").
     static OleObject Create(const wchar_t* progId);

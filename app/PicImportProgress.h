@@ -18,8 +18,6 @@ public:
     // Whether a job has been started and has not ended yet.
     static bool Running();
 
-    ImportJob& job() { return job_; }
-
 protected:
     void Execute() override;
 

@@ -48,9 +48,6 @@ public:
     // The place of picture i (0-based); call for i = 0, 1, 2, ... in turn.
     Step Next(int i);
 
-    int row() const { return row_; }
-    int column() const { return column_; }
-
 private:
     int perRow_;
     int row_ = 1;
