@@ -170,6 +170,7 @@ void TBitmap::LoadFromPixels(const TPixelImage& image, TPixelFormat format) {
 }
 
 void TBitmap::SetHandle(HBITMAP bitmap) {
+    if (bitmap && bitmap == handle_) return; // its own DIB section: freeing it first would lose the pixels
     if (!bitmap) {
         freeImage();
         Changed();
@@ -263,6 +264,7 @@ bool TBitmap::LoadFromStream(TStream& stream) {
     int64_t remaining = stream.Size() - stream.Position();
     if (remaining <= 0 || remaining > (int64_t(1) << 30)) {
         freeImage();
+        Changed();
         return false;
     }
     std::vector<uint8_t> bytes(static_cast<size_t>(remaining));

@@ -42,6 +42,15 @@ TEST(Graphics, BitmapLoadsFromStreamAndResourceWithScanLines) {
     EXPECT_EQ(glyph.TransparentColor(), ColorFromRGB(128, 128, 0)); // bottom-left pixel
 }
 
+TEST(Graphics, BitmapGivenItsOwnHandleKeepsItsPixels) {
+    TBitmap b;
+    b.SetSize(2, 1);
+    static_cast<uint8_t*>(b.ScanLine(0))[2] = 255; // red
+    b.SetHandle(b.Handle());
+    ASSERT_EQ(b.Width(), 2);
+    EXPECT_EQ(pixel(b, 0, 0), clRed);
+}
+
 TEST(Graphics, TransparentDrawingAndMasks) {
     TBitmap src;
     src.SetSize(4, 1);
