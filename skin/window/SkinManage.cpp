@@ -53,6 +53,7 @@ TSkinManage::TSkinManage() : timer(std::make_unique<TTimer>(nullptr)) {
 }
 
 TSkinManage::~TSkinManage() {
+    destroying_ = true;
     runState = RunStateDestroying;
     skinning = false;
     timer.reset();
@@ -169,14 +170,14 @@ TSkinFormPainter* TSkinManage::FindFormPainter(HWND window) const {
 }
 
 void TSkinManage::ForgetWindow(HWND window) {
-    if (runState == RunStateDestroying) return;
+    if (destroying_) return;
     auto it = std::find_if(formPainters.begin(), formPainters.end(),
                            [window](TSkinFormPainter* p) { return p->PaintedWindow() == window; });
     if (it != formPainters.end()) formPainters.erase(it);
 }
 
 void TSkinManage::PurgePainters() {
-    if (runState == RunStateDestroying) return;
+    if (destroying_) return;
     // Painters remove themselves through ForgetWindow when they go; what is left here is alive.
 }
 

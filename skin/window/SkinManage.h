@@ -102,6 +102,9 @@ public:
 
 private:
     void RemoveAllPainters(bool onDestroy);
+    // Set by the destructor alone: runState also counts the form components that loaded, and may reach
+    // RunStateDestroying while the manager lives on.
+    bool destroying_ = false;
     void DetachPainter(TSkinFormPainter* painter);
 };
 

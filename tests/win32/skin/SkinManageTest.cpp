@@ -234,6 +234,20 @@ TEST(SkinManage, PainterBookkeeping) {
     EXPECT_EQ(log, (std::vector<std::string>{"detach-final 4", "free 4"}));
 }
 
+// Each non-main form component that loads raises runState by one; four of them reach the value the
+// destructor sets, and a painter that goes must still be forgotten, or the list keeps a freed painter.
+TEST(SkinManage, ForgetsWindowsWhenFormComponentsRaisedRunStateToFour) {
+    std::vector<std::string> log;
+    auto dialog = Component(sfDialog);
+    TSkinManage m;
+    m.runState = RunStateDestroying;
+    auto* painter = new FakePainter(FakeWindow(5), dialog.get(), &log);
+    m.formPainters = {painter};
+    m.ForgetWindow(FakeWindow(5));
+    EXPECT_TRUE(m.formPainters.empty());
+    delete painter;
+}
+
 TEST(SkinManage, RemovingAFormsOwnComponentDetachesItsLastPainterOnly) {
     std::vector<std::string> log;
     auto own = Component(sfOnlyThisForm);
