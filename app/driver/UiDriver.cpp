@@ -95,11 +95,16 @@ bool SaveWindowBitmap(HWND window, const std::wstring& path) {
     RECT r;
     if (!GetWindowRect(window, &r)) return false;
     const int w = r.right - r.left, h = r.bottom - r.top;
+    if (w <= 0 || h <= 0) return false;
     HDC screen = GetDC(nullptr);
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (dib == nullptr) {
+        ReleaseDC(nullptr, screen);
+        return false;
+    }
     HDC memory = CreateCompatibleDC(screen);
     HGDIOBJ old = SelectObject(memory, dib);
     BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
