@@ -1,5 +1,6 @@
 #include "skin/data/WinSkinIni.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
