@@ -4,6 +4,7 @@
 #include "runtime/StdCtrls.h"
 
 #include <algorithm>
+#include <memory>
 
 const TClassInfo& TMessageForm::StaticClassInfo() {
     static const TClassInfo& info = TClassBuilder<TMessageForm, TForm>("TMessageForm").Register();
@@ -107,16 +108,8 @@ TMessageForm* CreateMessageDialog(const std::wstring& text, TMsgDlgType type, TM
 }
 
 int MessageDlgW(const std::wstring& text, TMsgDlgType type, TMsgDlgButtons buttons, int) {
-    TMessageForm* form = CreateMessageDialog(text, type, buttons);
-    int result = mrCancel;
-    try {
-        result = form->ShowModal();
-    } catch (...) {
-        delete form;
-        throw;
-    }
-    delete form;
-    return result;
+    std::unique_ptr<TMessageForm> form(CreateMessageDialog(text, type, buttons));
+    return form->ShowModal();
 }
 
 int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext) {
