@@ -573,7 +573,12 @@ void TWinControl::PaintControls(HDC dc, TControl* first) {
         GetViewportOrgEx(dc, &org);
         SetViewportOrgEx(dc, org.x + c->Left(), org.y + c->Top(), nullptr);
         IntersectClipRect(dc, 0, 0, c->Width(), c->Height());
-        c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        try {
+            c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        } catch (...) {
+            RestoreDC(dc, saved);
+            throw;
+        }
         RestoreDC(dc, saved);
     }
 }

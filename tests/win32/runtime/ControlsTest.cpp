@@ -15,6 +15,14 @@ std::unique_ptr<TForm> makeForm() {
     form->SetBounds(100, 100, 300, 200);
     return form;
 }
+
+class TThrowingPainter : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+
+protected:
+    void Paint() override { throw Exception("paint failed"); }
+};
 } // namespace
 
 TEST(Controls, WindowProcChainSeesAndSwallowsMessages) {
@@ -83,6 +91,20 @@ TEST(Controls, ATransparentImagePaintsWithoutAskingForAnotherPaint) {
     RECT left{};
     EXPECT_FALSE(GetUpdateRect(h, &left, FALSE));
     EXPECT_FALSE(image->Picture()->Bitmap()->Transparent());
+}
+
+TEST(Controls, APainterThatThrowsLeavesTheDcAsItFoundIt) {
+    auto form = makeForm();
+    auto* painter = new TThrowingPainter(form.get());
+    painter->SetParent(form.get());
+    painter->HandleNeeded();
+    HDC dc = CreateCompatibleDC(nullptr);
+    int level = SaveDC(dc);
+    RestoreDC(dc, level);
+    EXPECT_THROW(painter->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc)), Exception);
+    EXPECT_FALSE(painter->Canvas()->HandleAllocated());
+    EXPECT_EQ(SaveDC(dc), level); // no state left saved on the DC
+    DeleteDC(dc);
 }
 
 TEST(Controls, PropertiesByNameOnControls) {
