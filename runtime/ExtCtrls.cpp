@@ -163,5 +163,7 @@ void CALLBACK TTimer::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
         if (it->second->OnTimer) it->second->OnTimer(it->second);
     } catch (const std::exception& e) {
         ShowException(e);
+    } catch (...) {
+        // nothing may leave a timer callback
     }
 }

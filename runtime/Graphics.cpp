@@ -178,7 +178,7 @@ void TBrush::release() { if (handle_) DeleteObject(handle_); handle_ = nullptr; 
 HBRUSH TBrush::Handle() {
     if (!handle_) {
         static const int hatches[] = {0, 0, HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL, HS_BDIAGONAL, HS_CROSS, HS_DIAGCROSS};
-        if (style_ == bsClear) handle_ = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)); // stock: never deleted
+        if (style_ == bsClear) handle_ = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)); // stock: DeleteObject leaves it alone
         else if (style_ == bsSolid) handle_ = CreateSolidBrush(ColorToRGB(color_));
         else handle_ = CreateHatchBrush(hatches[style_], ColorToRGB(color_));
     }
