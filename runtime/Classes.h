@@ -122,7 +122,8 @@ public:
     // Exact reads and writes: EReadError / EWriteError when the stream cannot supply or take all bytes.
     void ReadBuffer(void* buffer, int64_t count);
     void WriteBuffer(const void* buffer, int64_t count);
-    // Copies `count` bytes from `source` (count 0: all of it, from its start). Returns bytes copied.
+    // Copies `count` bytes from `source` (count 0: all of it, from its start; negative: EReadError).
+    // Returns bytes copied.
     int64_t CopyFrom(TStream& source, int64_t count);
     uint32_t ReadUInt32LE();
     void WriteUInt32LE(uint32_t value);

@@ -1,4 +1,4 @@
-// TImage (a bitmap painted by its parent) and TTimer.
+// TImage (a bitmap painted by its parent), TPanel and TTimer.
 #pragma once
 
 #include "runtime/Controls.h"
