@@ -942,6 +942,18 @@ void TWinControl::Dispatch(TMessage& m) {
 
 // --- TGraphicControl, TCustomControl ------------------------------------------------------------------------
 
+namespace {
+// Lends the canvas a DC for one paint; the canvas lets go of it however the paint ends.
+template <class F> void paintOn(TCanvas& canvas, HDC dc, F paint) {
+    struct Release {
+        TCanvas& canvas;
+        ~Release() { canvas.SetHandle(nullptr); }
+    } release{canvas};
+    canvas.SetHandle(dc);
+    paint();
+}
+} // namespace
+
 const TClassInfo& TGraphicControl::StaticClassInfo() {
     static const TClassInfo& info = TClassBuilder<TGraphicControl, TControl>("TGraphicControl").Register();
     return info;
@@ -954,14 +966,7 @@ void TGraphicControl::Dispatch(TMessage& m) {
     if (m.Msg == WM_PAINT) {
         if (m.WParam) {
             canvas_->Font()->Assign(*Font());
-            canvas_->SetHandle(reinterpret_cast<HDC>(m.WParam));
-            try {
-                Paint();
-            } catch (...) {
-                canvas_->SetHandle(nullptr);
-                throw;
-            }
-            canvas_->SetHandle(nullptr);
+            paintOn(*canvas_, reinterpret_cast<HDC>(m.WParam), [this] { Paint(); });
         }
         return;
     }
@@ -988,12 +993,5 @@ TCustomControl::~TCustomControl() { DestroyHandle(); }
 void TCustomControl::PaintWindow(HDC dc) {
     canvas_->Font()->Assign(*Font());
     canvas_->Brush()->SetColor(Color());
-    canvas_->SetHandle(dc);
-    try {
-        Paint();
-    } catch (...) {
-        canvas_->SetHandle(nullptr);
-        throw;
-    }
-    canvas_->SetHandle(nullptr);
+    paintOn(*canvas_, dc, [this] { Paint(); });
 }
