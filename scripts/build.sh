@@ -7,6 +7,8 @@ what="${1:-all}"
 jobs="$(nproc)"
 # GRV_BUILD_ROOT lets several working copies of the trees live side by side (default: build/).
 build="${GRV_BUILD_ROOT:-$root/build}"
+# Paths below the working copy are hashed relative to it, so side-by-side copies share ccache entries.
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
 
 configure() {
   local dir="$1"; shift
