@@ -846,6 +846,14 @@ void TWinControl::Dispatch(TMessage& m) {
                 return;
             }
         break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        if (m.LParam)
+            if (TWinControl* child = FindControl(reinterpret_cast<HWND>(m.LParam)); child && child != this) {
+                m.Result = child->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
+                return;
+            }
+        break;
     case WM_NOTIFY: {
         auto* hdr = reinterpret_cast<NMHDR*>(m.LParam);
         if (hdr)

@@ -59,6 +59,9 @@ constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
 constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;
 constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;
 constexpr UINT CN_SYSCHAR = CN_BASE + WM_SYSCHAR;
+// A scroll-bar control's WM_HSCROLL/WM_VSCROLL, reflected to the control by its parent.
+constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
+constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
 
 // The atom of the window property "ControlOfs%.8X%.8X" (module instance, thread id of the first caller,
 // the main thread) under which every framework window stores its TWinControl*.

@@ -75,3 +75,29 @@ private:
     unsigned interval_ = 1000;
     UINT_PTR id_ = 0;
 };
+
+// A container whose children may reach past its client area: window scroll bars appear when they do, and
+// scrolling (bars, wheel) moves the children.
+class TScrollBox : public TWinControl {
+    GRV_CLASS(TScrollBox)
+public:
+    explicit TScrollBox(TComponent* owner);
+    int BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(int b);
+    // Fits the scroll ranges to the children (call after adding or moving children at run time).
+    void UpdateScrollRange();
+    POINT ScrollOffset() const { return offset_; }
+    void Loaded() override;
+
+protected:
+    void CreateParams(TCreateParams& p) override;
+    void CreateWnd() override;
+    void Dispatch(TMessage& m) override;
+
+private:
+    void scrollBy(int dx, int dy);
+    void scrollTo(int bar, int position);
+    int borderStyle_ = 1; // bsSingle
+    POINT offset_{0, 0};
+    bool updating_ = false;
+};

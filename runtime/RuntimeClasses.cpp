@@ -16,7 +16,9 @@ void RegisterRuntimeClasses() {
                           &TImage::StaticClassInfo, &TTimer::StaticClassInfo, &TPanel::StaticClassInfo, &TImageList::StaticClassInfo,
                           &TMessageForm::StaticClassInfo, &TStringList::StaticClassInfo, &TMemoryStream::StaticClassInfo,
                           &TFont::StaticClassInfo, &TPen::StaticClassInfo, &TBrush::StaticClassInfo, &TBitmap::StaticClassInfo,
-                          &TPicture::StaticClassInfo})
+                          &TPicture::StaticClassInfo, &TListBox::StaticClassInfo, &TMemo::StaticClassInfo,
+                          &TScrollBar::StaticClassInfo, &TScrollBox::StaticClassInfo, &TListView::StaticClassInfo,
+                          &TTreeView::StaticClassInfo})
             info();
         return true;
     }();
