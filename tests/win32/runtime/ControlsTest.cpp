@@ -337,3 +337,39 @@ TEST(Controls, AltAndTheAcceleratorPressTheButton) {
     EXPECT_EQ(edit->Perform(CN_SYSCHAR, 'x', 0), 0);
     EXPECT_EQ(clicks, 1);
 }
+
+TEST(Controls, ScrollingControlsStreamTheirContentIntoTheirWindows) {
+    TForm form(nullptr);
+    form.ReadFromText("object F: TForm\n"
+                      " object l: TListBox\n  Left = 8\n  Top = 8\n  Height = 60\n  ScrollWidth = 300\n"
+                      "  Items.Strings = ('one' 'two' 'three')\n end\n"
+                      " object m: TMemo\n  Left = 150\n  ScrollBars = ssVertical\n  Lines.Strings = ('first' 'second')\n end\n"
+                      " object s: TScrollBar\n  Top = 120\n  Max = 50\n  PageSize = 10\n  LargeChange = 10\n  Position = 5\n end\n"
+                      " object b: TScrollBox\n  Top = 150\n  Width = 100\n  Height = 60\n"
+                      "  object p: TPanel\n   Left = 0\n   Top = 0\n   Width = 300\n   Height = 200\n  end\n end\n"
+                      "end\n");
+    form.SetBounds(100, 100, 400, 300);
+    form.Show();
+    auto* list = dynamic_cast<TListBox*>(form.FindComponent("l"));
+    auto* memo = dynamic_cast<TMemo*>(form.FindComponent("m"));
+    auto* bar = dynamic_cast<TScrollBar*>(form.FindComponent("s"));
+    auto* box = dynamic_cast<TScrollBox*>(form.FindComponent("b"));
+    ASSERT_TRUE(list && memo && bar && box);
+    EXPECT_EQ(SendMessageW(list->Handle(), LB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(memo->Text(), "first\r\nsecond");
+    EXPECT_TRUE(GetWindowLongW(memo->Handle(), GWL_STYLE) & WS_VSCROLL);
+    SetWindowTextW(memo->Handle(), L"a\r\nb\r\nc");
+    EXPECT_EQ(memo->Lines()->Count(), 3);
+    // The form reflects the bar's notification to it; the position moves by a page.
+    SendMessageW(form.Handle(), WM_HSCROLL, SB_PAGEDOWN, reinterpret_cast<LPARAM>(bar->Handle()));
+    EXPECT_EQ(bar->Position(), 15);
+    EXPECT_EQ(GetScrollPos(bar->Handle(), SB_CTL), 15);
+    // The scroll box's content is larger than the box: both bars, and scrolling moves the content.
+    EXPECT_TRUE(GetWindowLongW(box->Handle(), GWL_STYLE) & WS_VSCROLL);
+    EXPECT_TRUE(GetWindowLongW(box->Handle(), GWL_STYLE) & WS_HSCROLL);
+    auto* panel = dynamic_cast<TPanel*>(form.FindComponent("p"));
+    SendMessageW(box->Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(panel->Top(), -8);
+    SendMessageW(box->Handle(), WM_VSCROLL, SB_BOTTOM, 0);
+    EXPECT_EQ(panel->Top() + panel->Height(), box->ClientHeight());
+}
