@@ -1,11 +1,15 @@
 // Every framework class that a form description may name.
+#include "runtime/BarCtrls.h"
 #include "runtime/Buttons.h"
+#include "runtime/CheckCtrls.h"
 #include "runtime/ComCtrls.h"
 #include "runtime/Dialogs.h"
 #include "runtime/ExtCtrls.h"
 #include "runtime/Forms.h"
 #include "runtime/ImgList.h"
 #include "runtime/StdCtrls.h"
+#include "runtime/Frames.h"
+#include "runtime/TabCtrls.h"
 
 void RegisterRuntimeClasses() {
     static const bool done = [] {
@@ -18,7 +22,11 @@ void RegisterRuntimeClasses() {
                           &TFont::StaticClassInfo, &TPen::StaticClassInfo, &TBrush::StaticClassInfo, &TBitmap::StaticClassInfo,
                           &TPicture::StaticClassInfo, &TListBox::StaticClassInfo, &TMemo::StaticClassInfo,
                           &TScrollBar::StaticClassInfo, &TScrollBox::StaticClassInfo, &TListView::StaticClassInfo,
-                          &TTreeView::StaticClassInfo})
+                          &TTreeView::StaticClassInfo, &TCheckBox::StaticClassInfo, &TRadioButton::StaticClassInfo,
+                          &TGroupBox::StaticClassInfo, &TRadioGroup::StaticClassInfo, &TCheckGroup::StaticClassInfo,
+                          &TPageControl::StaticClassInfo, &TTabSheet::StaticClassInfo, &TTabControl::StaticClassInfo,
+                          &TTabSet::StaticClassInfo, &TStatusBar::StaticClassInfo, &THeaderControl::StaticClassInfo,
+                          &TToolBar::StaticClassInfo, &TFrame::StaticClassInfo})
             info();
         return true;
     }();
