@@ -245,7 +245,7 @@ void TToolBar::syncButtons() {
 }
 
 void TToolBar::Dispatch(TMessage& m) {
-    if (m.Msg == WM_COMMAND && m.LParam == LPARAM(handle_)) {
+    if (m.Msg == CN_COMMAND) {
         if (OnButtonClick) OnButtonClick(this, int(LOWORD(m.WParam)) - 100);
         return;
     }

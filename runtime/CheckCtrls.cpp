@@ -132,7 +132,7 @@ void TRadioButton::SetChecked(bool v) {
     if (!v || was) return;
     for (TRadioButton* r : siblings())
         if (r != this) r->SetChecked(false);
-    Click();
+    if (!(ComponentState() & csLoading)) Click();
 }
 
 void TRadioButton::SetAlignment(TAlignment a) {
