@@ -59,7 +59,7 @@ const std::pair<TControlFamily, const char*> FamilyRoots[] = {
     {cfCoolBar, "TCoolBar"}, {cfTabSheet, "TTabSheet"}, {cfTabSet, "TTabSet"}, {cfHeader, "THeaderControl"},
     {cfCheckBox, "TCustomCheckBox"}, {cfTrackBar, "TTrackBar"}, {cfRadioGroup, "TCustomRadioGroup"},
     {cfGroupBox, "TCustomGroupBox"}, {cfRadioButton, "TRadioButton"}, {cfToolBar, "TToolBar"},
-    {cfStatusBar, "TStatusBar"}, {cfProgressBar, "TProgressBar"}, {cfScrollingContainer, "TScrollBar"},
+    {cfStatusBar, "TStatusBar"}, {cfProgressBar, "TProgressBar"}, {cfScrollingContainer, "TCustomScrollBar"},
     {cfComboBox, "TCustomComboBox"}, {cfDateTimePicker, "TDateTimePicker"}, {cfBitBtn, "TBitBtn"},
     {cfSpeedButton, "TSpeedButton"}, {cfPanel, "TCustomPanel"}, {cfListView, "TCustomListView"},
     {cfListBox, "TCustomListBox"}, {cfTreeOrGrid, "TCustomTreeView"}, {cfTreeOrGrid, "TCustomGrid"},

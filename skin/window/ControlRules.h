@@ -23,7 +23,7 @@
 //   tool bar                TToolBar                                      21
 //   status bar              TStatusBar                                    22
 //   progress bar            TProgressBar                                  23
-//   scrolling container     TScrollBar (a scroll-bar control)             24
+//   scrolling container     TCustomScrollBar (scroll-bar controls)        24
 //   combo box               TCustomComboBox                               26
 //   date-time picker        TDateTimePicker ("DateMode" ordinal 1 up-down, 27
 //                           "Kind" ordinal 1 time: no drop-down calendar)

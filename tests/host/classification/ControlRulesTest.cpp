@@ -114,7 +114,7 @@ std::vector<RowCase> Rows() {
         {"tool bar", Control("TToolBar"), 21, "Flat=True toolbar-handlers TSkinBox toolbar-menu", rcToolbar, false},
         {"status bar", Control("TStatusBar"), 22, "TSkinStatusBar", rcStatusBar, false},
         {"progress bar", Control("TProgressBar"), 23, "TSkinProgress", rcProgress, false},
-        {"scroll bar control", Control("TScrollBar"), 24, "TSkinScControl@sc", rcScrollbar, false},
+        {"scroll bar control", Control("TScrollBar", {"TCustomScrollBar"}), 24, "TSkinScControl@sc", rcScrollbar, false},
         {"TTntComboBox", Control("TTntComboBox"), 25, "TSkinComBox", rcCombo, false},
         {"combo box", Control("TComboBox", {"TCustomComboBox"}), 26, "TSkinComBox", rcCombo, false},
         {"date picker", Control("TDateTimePicker"), 27, "TSkinDateTime", rcEdit, false},
@@ -237,7 +237,7 @@ TEST(ControlRules, ScrollingControls) {
     EXPECT_FALSE(IsScrollingControl(plain));
     for (const char* root : {"TCustomListBox", "TCustomListView", "TCustomTreeView", "TCustomGrid", "TCustomMemo"})
         EXPECT_TRUE(IsScrollingControl(Control("TX", {root}))) << root;
-    EXPECT_EQ(EmbeddedChildPainter(Control("TScrollBar")).Kind, K::ScControl);
+    EXPECT_EQ(EmbeddedChildPainter(Control("TScrollBar", {"TCustomScrollBar"})).Kind, K::ScControl);
     EXPECT_EQ(EmbeddedChildPainter(Control("TListBox", {"TCustomListBox"})).Kind, K::Scrollbar);
     EXPECT_EQ(EmbeddedChildPainter(Control("TEdit", {"TCustomEdit"})).Kind, K::None);
 }
