@@ -47,6 +47,11 @@ _grv_prefix_init() {
   mkdir -p "$WINEPREFIX"
   wineboot -i </dev/null >/dev/null 2>&1
   wineserver -w
+  # A prefix whose creation failed is not marked ready: the next run creates it again.
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "wine-env: creating the Wine prefix $WINEPREFIX failed" >&2
+    return 1
+  fi
   # No window manager on Xvfb: let Wine draw frames itself so non-client areas exist.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
