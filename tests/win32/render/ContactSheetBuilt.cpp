@@ -1,4 +1,4 @@
-// Contact sheet of the built elements: the packed stored skin is loaded by the skin data component
+// Contact sheet of the built elements: a packed skin (the stored one, or a skin file) is loaded by the skin data component
 // (decompression, package, definition, BuildElements) and every slot is drawn through the element renderers
 // with its own frame count, margins, Trans and Tile: the raw strip, frame 1 at its own size and stretched,
 // the hot frame stretched; then windows composed from the border records and caption-button records, and
@@ -25,6 +25,7 @@ constexpr int SheetHeight = 3000;
 constexpr COLORREF Desk = RGB(58, 74, 92);
 
 HDC g_dc = nullptr;
+COLORREF g_face = RGB(236, 242, 249); // the skin's ButtonFace: what its elements are drawn on
 HFONT g_font = nullptr, g_bold = nullptr;
 int g_empty = 0;
 // Rows of the sheet where only drawings through the renderers appear (raw strips show the key on purpose).
@@ -96,7 +97,7 @@ int SlotRow(int y, const Slot& slot) {
     }
     const int rowH = std::max({static_cast<int>(rawH), static_cast<int>(own.cy), static_cast<int>(big.cy), 30}) + 10;
     RECT panel{x0 - 6, y - 3, SheetWidth - 10, y + rowH - 5};
-    Fill(g_dc, panel, RGB(236, 242, 249));
+    Fill(g_dc, panel, g_face);
     g_checked.push_back(panel);
     const bool tile = slot.stretchSetting ? e->Tile != 1 : e->Tile == 1;
     auto draw = [&](int x, int w, int h, int frame) {
@@ -196,6 +197,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    g_face = ColorToRGB(d.SkinColors.ButtonFace);
     std::uint32_t* pixels = nullptr;
     HBITMAP sheet = CreateDib32(SheetWidth, SheetHeight, reinterpret_cast<void**>(&pixels));
     SelectedBitmap sheetDc(sheet);
@@ -203,7 +205,7 @@ int main(int argc, char** argv) {
     g_font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, L"SimSun");
     g_bold = CreateFontW(-12, 0, 0, 0, FW_BOLD, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, L"SimSun");
     Fill(g_dc, {0, 0, SheetWidth, SheetHeight}, Desk);
-    Text(16, 8, L"Built elements of \u201C" + Wide(d.SkinName) + L"\u201D (the packed stored skin through BuildElements)",
+    Text(16, 8, L"Built elements of \u201C" + Wide(d.SkinName) + L"\u201D (the packed skin through BuildElements)",
          RGB(255, 255, 255), true);
     Text(16, 26, L"slot and record fields | raw strip | frame 1 own size, frame 1 stretched, hot frame stretched",
          RGB(180, 196, 214));
@@ -259,12 +261,12 @@ int main(int argc, char** argv) {
     Text(16, y, L"SysButtons: every record (normal, pressed, hot; MDI buttons also their 4th frame)", RGB(255, 255, 255),
          true);
     y += 18;
-    Fill(g_dc, {16, y, SheetWidth - 10, y + 30}, RGB(214, 228, 245));
+    Fill(g_dc, {16, y, SheetWidth - 10, y + 30}, g_face);
     g_checked.push_back({16, y, SheetWidth - 10, y + 30});
     int x = 24;
     for (const auto& button : d.SysButtons) {
         if (IsBitmapEmpty(*button->Bitmap)) {
-            Text(x, y + 8, L"(" + Wide(button->Name) + L": icon)", RGB(27, 58, 107));
+            Text(x, y + 8, L"(" + Wide(button->Name) + L": icon)", ColorToRGB(d.SkinColors.ButtonText));
             x += 130;
             continue;
         }
