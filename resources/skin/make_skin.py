@@ -3,9 +3,11 @@
 0xFF00FF where an element is transparent or cut away) and the definition text skin.ini, plus the packing
 order skinpack.order (bitmaps first, one name listed twice, the definition text last).
 
-Every element is drawn pixel by pixel at its final size: no scaling, no anti-aliasing against the key
-colour, so that no pink fringe survives the transparent drawing and the window regions cut from the
-borders. Centres that the painters stretch are uniform along the stretched axis.
+Shapes are drawn anti-aliased at their final size (resources/skin_art/skinart.py): a pixel less than half
+covered becomes the key colour, every other edge pixel is blended with the colour the element sits on, so
+rounded corners are smooth and no pink fringe survives the transparent drawing or the window regions cut
+from the borders. Light comes from the top left. Centres that the painters stretch are uniform along the
+stretched axis.
 
 Run with /usr/bin/python3 (needs Pillow). The outputs are kept in the repository; run it again after
 changing the artwork and commit both.
@@ -14,9 +16,14 @@ import math
 import os
 import sys
 
-from PIL import Image
-
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "skin_art"))
+
+from PIL import Image, ImageChops  # noqa: E402
+
+import skinart  # noqa: E402
+from skinart import Shape, new_layer, paint, rect_mask, scaled  # noqa: E402
+
 MAG = (255, 0, 255)
 
 # Colours of the banner: dark blue lettering on a pale blue gradient.
@@ -71,33 +78,50 @@ def inside_round(x, y, w, h, r):
     return (x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2 <= r * r + 0.25
 
 
-def shape(img, box, r, fill, outline=None, highlight=None, corners=(True, True, True, True)):
-    """Rounded rectangle in box (x0, y0, x1, y1): fill(x, y, w, h) inside, a 1-pixel outline on the edge
-    (pixels inside with a 4-neighbour outside), an optional highlight on the row just below the top edge.
-    corners: which corners (top-left, top-right, bottom-right, bottom-left) are rounded."""
+def fill_image(size, box, fill):
     x0, y0, x1, y1 = box
     w, h = x1 - x0, y1 - y0
+    img = Image.new("RGB", size, (0, 0, 0))
     px = img.load()
+    for y in range(max(y0, 0), min(y1, size[1])):
+        for x in range(max(x0, 0), min(x1, size[0])):
+            px[x, y] = fill(x - x0, y - y0, w, h)
+    return img
 
-    def inside(x, y):
-        if x < 0 or y < 0 or x >= w or y >= h:
-            return False
-        quadrant = (0 if x < w / 2 else 1) if y < h / 2 else (3 if x < w / 2 else 2)
-        return inside_round(x, y, w, h, r if corners[quadrant] else 0)
 
-    for y in range(h):
-        for x in range(w):
-            if not inside(x, y):
-                continue
-            edge = not (inside(x - 1, y) and inside(x + 1, y) and inside(x, y - 1) and inside(x, y + 1))
-            if edge and outline is not None:
-                colour = outline
-            elif highlight is not None and not inside(x, y - 2) and inside(x, y - 1):
-                colour = highlight
-            else:
-                colour = fill(x, y, w, h)
-            if 0 <= x0 + x < img.width and 0 <= y0 + y < img.height:
-                px[x0 + x, y0 + y] = colour
+def settle(img, layer, backdrop):
+    """Puts an anti-aliased layer onto img: over magenta it is keyed against the backdrop, over drawn pixels
+    composed onto them."""
+    keyed = skinart.key(layer, backdrop)
+    over = img.convert("RGBA")
+    over.alpha_composite(layer)
+    over = over.convert("RGB")
+    px, kp, op = img.load(), keyed.load(), over.load()
+    for y in range(img.height):
+        for x in range(img.width):
+            px[x, y] = kp[x, y] if px[x, y] == MAG else op[x, y]
+
+
+def shape(img, box, r, fill, outline=None, highlight=None, corners=(True, True, True, True), backdrop=None,
+          shade=None, ellipse=False):
+    """Rounded rectangle in box (x0, y0, x1, y1), anti-aliased: fill(x, y, w, h) inside, a 1-pixel outline on
+    the edge, an optional light inner edge along the top and left (highlight) and a dark one along the
+    bottom and right (shade). A fill of magenta leaves the inside open. corners: which corners (top-left,
+    top-right, bottom-right, bottom-left) are rounded. backdrop: what the element sits on (for soft edges)."""
+    size = img.size
+    s = Shape(box, r, corners, ellipse=ellipse)
+    layer = new_layer(size)
+    body, inner = s.mask(size), s.inset(1).mask(size)
+    hollow = fill(0, 0, 1, 1) == MAG
+    if outline is not None:
+        paint(layer, ImageChops.subtract(body, inner) if hollow else body, outline)
+    if not hollow:
+        paint(layer, inner if outline is not None else body, fill_image(size, box, fill))
+    if highlight is not None and not hollow:
+        paint(layer, scaled(skinart.top_left_edge(inner), 0.9), highlight)
+    if shade is not None and not hollow:
+        paint(layer, scaled(skinart.bottom_right_edge(inner), 0.5), shade)
+    settle(img, layer, backdrop or FACE)
 
 
 def plot(img, ox, oy, pattern, colour):
@@ -161,47 +185,46 @@ FRAME_W, FRAME_H, L, T, B = 331, 294, 4, 21, 4
 TOP_RADIUS, BOTTOM_RADIUS = 7, 5
 
 FRAME_STATES = {
-    "active": dict(outline=OUTLINE, top=(246, 250, 255), bottom=(205, 223, 244), side=(205, 223, 244),
-                   inner=(160, 184, 215), shine=(255, 255, 255)),
-    "inactive": dict(outline=(150, 166, 188), top=(250, 251, 253), bottom=(229, 235, 242),
-                     side=(229, 235, 242), inner=(200, 210, 223), shine=(255, 255, 255)),
+    "active": dict(outline=(64, 100, 150), title=((252, 254, 255), (222, 235, 250), (196, 217, 243)),
+                   side=(205, 223, 244), inner=(142, 170, 208), shine=(255, 255, 255), shade=(150, 176, 210),
+                   rule=(166, 192, 226)),
+    "inactive": dict(outline=(146, 162, 184), title=((252, 253, 254), (238, 242, 247), (225, 232, 240)),
+                     side=(229, 235, 242), inner=(192, 203, 218), shine=(255, 255, 255), shade=(200, 210, 222),
+                     rule=(208, 216, 228)),
 }
+DESK = (120, 134, 152)  # what shows through a window corner's soft edge
+
+
+def window_mask(size):
+    w, h = size
+    top = Shape((0, 0, w, h), TOP_RADIUS).mask(size)
+    bottom = Shape((0, 0, w, h), BOTTOM_RADIUS).mask(size)
+    top.paste(bottom.crop((0, h // 2, w, h)), (0, h // 2))
+    return top
 
 
 def window_frame(state):
     c = FRAME_STATES[state]
-    img = canvas(FRAME_W, FRAME_H)
-    px = img.load()
-    w, h = FRAME_W, FRAME_H
-
-    def inside(x, y):
-        if x < 0 or y < 0 or x >= w or y >= h:
-            return False
-        r = TOP_RADIUS if y < h / 2 else BOTTOM_RADIUS
-        return inside_round(x, y, w, h, r)
-
-    for y in range(h):
-        for x in range(w):
-            if not inside(x, y):
-                continue
-            edge = not (inside(x - 1, y) and inside(x + 1, y) and inside(x, y - 1) and inside(x, y + 1))
-            if edge:
-                colour = c["outline"]
-            elif y < T:
-                colour = mix(c["top"], c["bottom"], (y - 1) / (T - 2))
-                if not inside(x, y - 2):
-                    colour = mix(colour, c["shine"], 0.6)
-                if y == T - 1:
-                    colour = mix(c["bottom"], c["inner"], 0.45)
-            elif x == L - 1 or x == w - L or y == h - B:
-                colour = c["inner"]
-            else:
-                colour = c["side"]
-            px[x, y] = colour
+    size = (FRAME_W, FRAME_H)
+    w, h = size
+    layer = new_layer(size)
+    paint(layer, window_mask(size), c["outline"])
+    inner = Image.new("L", size, 0)
+    inner.paste(window_mask((w - 2, h - 2)), (1, 1))
+    paint(layer, inner, c["side"])
+    # The title: a glassy gradient, brightest at the top.
+    title = skinart.vgrad(size, [(0.0, c["title"][0]), (0.5, c["title"][1]), (1.0, c["title"][2])], (0, 1, w, T - 1))
+    paint(layer, ImageChops.darker(inner, rect_mask(size, (0, 0, w, T))), title)
+    # Light from the top left: a bright inner edge along the top and left, a darker one along the bottom and right.
+    paint(layer, scaled(skinart.top_left_edge(inner), 0.95), c["shine"])
+    paint(layer, scaled(skinart.bottom_right_edge(inner), 0.9), c["shade"])
+    # The title's foot and the lip around the client area.
+    paint(layer, rect_mask(size, (L, T - 1, w - L, T)), c["rule"])
+    for box in ((L - 1, T, L, h - B + 1), (w - L, T, w - L + 1, h - B + 1), (L - 1, h - B, w - L + 1, h - B + 1)):
+        paint(layer, rect_mask(size, box), c["inner"])
+    img = skinart.key(layer, DESK)
     # The client area is not part of any border element; leave it magenta so nothing suggests otherwise.
-    for y in range(T, h - B):
-        for x in range(L, w - L):
-            px[x, y] = MAG
+    img.paste(MAG, (L, T, w - L, h - B))
     return img
 
 
@@ -248,24 +271,36 @@ GLYPH_CLOSE = ["##....##", "###..###", ".######.", "..####..", "..####..", ".###
                "##....##"]
 
 
+TITLE_BACK = (222, 235, 250)  # the title's colour where its buttons sit
+
+
 def caption_button(glyph, danger=False, glyph_dy=0):
     frames = []
+    box = (1, 3, 18, 18)
     for state in ("normal", "pressed", "hot"):
         f = canvas(19, 21)
         ink = INK
-        if state == "hot":
+        if state == "normal":
+            # A faint glass plate, so the buttons read as buttons before the mouse finds them.
+            shape(f, box, 3, vgrad((255, 255, 255), (226, 237, 251)), outline=(150, 176, 210), highlight=WHITE,
+                  backdrop=TITLE_BACK)
+        elif state == "hot":
             if danger:
-                shape(f, (1, 3, 18, 18), 3, vgrad((236, 96, 86), (206, 58, 48)), outline=(170, 44, 36))
+                shape(f, box, 3, vgrad((244, 120, 106), (200, 52, 42)), outline=(150, 36, 28), highlight=(255, 178, 168),
+                      shade=(150, 36, 28), backdrop=TITLE_BACK)
                 ink = WHITE
             else:
-                shape(f, (1, 3, 18, 18), 3, vgrad((255, 255, 255), (214, 230, 249)), outline=(122, 156, 200))
+                shape(f, box, 3, vgrad((255, 255, 255), (190, 218, 252)), outline=(70, 122, 192), highlight=WHITE,
+                      shade=(120, 160, 214), backdrop=TITLE_BACK)
         elif state == "pressed":
             if danger:
-                shape(f, (1, 3, 18, 18), 3, vgrad((190, 52, 44), (214, 78, 68)), outline=(140, 34, 28))
+                shape(f, box, 3, vgrad((168, 40, 32), (210, 74, 62)), outline=(120, 28, 22), highlight=(120, 28, 22),
+                      backdrop=TITLE_BACK)
                 ink = WHITE
             else:
-                shape(f, (1, 3, 18, 18), 3, vgrad((181, 205, 235), (204, 222, 244)), outline=(79, 116, 166))
-        centred(f, (1, 3, 18, 18), glyph, ink, dy=glyph_dy + (1 if state == "pressed" else 0),
+                shape(f, box, 3, vgrad((160, 190, 228), (200, 220, 245)), outline=(60, 96, 148),
+                      highlight=(120, 152, 196), backdrop=TITLE_BACK)
+        centred(f, box, glyph, ink, dy=glyph_dy + (1 if state == "pressed" else 0),
                 dx=1 if state == "pressed" else 0)
         frames.append(f)
     out = canvas(58, 21)
@@ -311,11 +346,15 @@ def mdi_buttons():
 # ---------------------------------------------------------------------------------------------------
 # Push button, check box, radio button.
 BUTTON_STATES = {
-    "normal": dict(fill=vgrad((253, 254, 255), (224, 235, 248)), outline=(142, 169, 204), shine=WHITE),
-    "pressed": dict(fill=vgrad((196, 216, 240), (214, 229, 246)), outline=(85, 122, 172), shine=None),
-    "disabled": dict(fill=flat(DISABLED_FILL), outline=DISABLED_LINE, shine=None),
-    "hot": dict(fill=vgrad((255, 255, 255), (210, 228, 250)), outline=(86, 134, 198), shine=WHITE),
-    "focused": dict(fill=vgrad((253, 254, 255), (224, 235, 248)), outline=ACCENT, shine=(196, 218, 244)),
+    "normal": dict(fill=vgrad((255, 255, 255), (216, 229, 246)), outline=(128, 156, 194), shine=WHITE,
+                   shade=(176, 196, 222)),
+    "pressed": dict(fill=vgrad((168, 194, 230), (204, 222, 245)), outline=(62, 98, 150), shine=(128, 158, 200),
+                    shade=None),
+    "disabled": dict(fill=flat(DISABLED_FILL), outline=DISABLED_LINE, shine=None, shade=None),
+    "hot": dict(fill=vgrad((255, 255, 255), (188, 217, 252)), outline=(64, 120, 196), shine=WHITE,
+                shade=(132, 172, 226)),
+    "focused": dict(fill=vgrad((255, 255, 255), (216, 229, 246)), outline=ACCENT, shine=(186, 212, 244),
+                    shade=(176, 196, 222)),
 }
 
 
@@ -324,7 +363,7 @@ def push_button():
     for state in ("normal", "pressed", "disabled", "hot", "focused"):
         s = BUTTON_STATES[state]
         f = canvas(80, 21)
-        shape(f, (0, 0, 80, 21), 3, s["fill"], outline=s["outline"], highlight=s["shine"])
+        shape(f, (0, 0, 80, 21), 3, s["fill"], outline=s["outline"], highlight=s["shine"], shade=s["shade"])
         frames.append(f)
     save(strip(frames), "pushbutton.bmp")  # 400 x 21
 
@@ -367,9 +406,11 @@ ARROW = ["...#...", "..###..", ".#####.", "#######"]  # pointing up
 def scroll_cell(state, pattern):
     f = canvas(17, 17, TRACK)
     if state == "hot":
-        shape(f, (1, 1, 16, 16), 3, vgrad(WHITE, (214, 230, 249)), outline=(141, 170, 208))
+        shape(f, (1, 1, 16, 16), 3, vgrad(WHITE, (200, 223, 250)), outline=(96, 140, 200), highlight=WHITE,
+              shade=(150, 182, 224), backdrop=TRACK)
     elif state == "pressed":
-        shape(f, (1, 1, 16, 16), 3, vgrad((183, 206, 236), (200, 219, 243)), outline=(96, 132, 180))
+        shape(f, (1, 1, 16, 16), 3, vgrad((160, 190, 230), (196, 217, 243)), outline=(62, 98, 150),
+              highlight=(124, 156, 200), backdrop=TRACK)
     ink = DISABLED_INK if state == "disabled" else INK_SOFT
     centred(f, (0, 0, 17, 17), pattern, ink, dx=1 if state == "pressed" else 0,
             dy=1 if state == "pressed" else 0)
@@ -425,9 +466,9 @@ def scroll_tracks():
     save(strip(frames), "vscroll.bmp")  # 68 x 16
 
 
-THUMB_STATES = (("normal", vgrad((184, 205, 232), (160, 187, 222)), (118, 150, 194)),
-                ("pressed", vgrad((104, 142, 196), (90, 128, 184)), (62, 98, 150)),
-                ("hot", vgrad((160, 190, 230), (136, 172, 220)), (92, 130, 184)))
+THUMB_STATES = (("normal", vgrad((200, 218, 241), (150, 180, 218)), (104, 138, 184)),
+                ("pressed", vgrad((110, 150, 204), (78, 118, 176)), (48, 84, 136)),
+                ("hot", vgrad((214, 232, 252), (140, 180, 232)), (80, 124, 186)))
 
 
 def scroll_thumbs():
@@ -435,10 +476,12 @@ def scroll_thumbs():
     vertical = []
     for _, fill, outline in THUMB_STATES:
         h = canvas(24, 17)
-        shape(h, (0, 2, 24, 15), 5, fill, outline=outline)
+        shape(h, (0, 2, 24, 15), 5, fill, outline=outline, highlight=mix(fill(0, 0, 1, 2), WHITE, 0.6),
+              shade=outline, backdrop=TRACK)
         horizontal.append(h)
         v = canvas(17, 24)
-        shape(v, (2, 0, 15, 24), 5, hgrad(fill(0, 0, 1, 2), fill(0, 1, 1, 2)), outline=outline)
+        shape(v, (2, 0, 15, 24), 5, hgrad(fill(0, 0, 1, 2), fill(0, 1, 1, 2)), outline=outline,
+              highlight=mix(fill(0, 0, 1, 2), WHITE, 0.6), shade=outline, backdrop=TRACK)
         vertical.append(v)
     save(strip(horizontal), "hthumb.bmp")  # 72 x 17
     save(strip(vertical), "vthumb.bmp")  # 51 x 24
