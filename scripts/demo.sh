@@ -5,6 +5,7 @@
 #   window.png           the window after the import      window-busy.png  the window during it
 #   workbook.xlsx        the stand-in's workbook           workbook.png     a picture of that workbook
 #   skin-contact-sheet.png   every element of the stored skin, built from the packed skin
+#   skin-dark-contact-sheet.png   the same for the second skin, Grivelle Ember (resources/skin-dark)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${GRV_BUILD_ROOT:-$root/build}"
@@ -55,6 +56,8 @@ wine "$driver" --folder "$(winpath "$out/pictures")" --done "$(winpath "$out/sna
 echo "== skin contact sheet"
 cmake --build "$win32" --target contact_sheet_built_png >/dev/null
 cp "$win32/tests/win32/render/contact-sheet-built.png" "$out/skin-contact-sheet.png"
+cmake --build "$win32" --target contact_sheet_second_png >/dev/null
+cp "$win32/tests/win32/render/contact-sheet-second.png" "$out/skin-dark-contact-sheet.png"
 
 echo "== outputs"
 $py - "$out" <<'PY'
@@ -76,3 +79,4 @@ echo "Screenshot of the window: $out/window.png"
 echo "Workbook: $out/workbook.xlsx"
 echo "Picture of the workbook: $out/workbook.png"
 echo "Contact sheet of the stored skin: $out/skin-contact-sheet.png"
+echo "Contact sheet of the second skin: $out/skin-dark-contact-sheet.png"
