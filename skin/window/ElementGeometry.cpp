@@ -1,6 +1,7 @@
 #include "skin/window/ElementGeometry.h"
 
 #include <algorithm>
+#include <cstdint>
 
 GeoRect FrameSource(int stripWidth, int stripHeight, bool vertical, int count, int index) {
     count = std::max(count, 1);
@@ -25,8 +26,9 @@ std::vector<ElementPiece> NinePartPieces(const GeoRect& frame, int W, int H, Geo
     std::vector<ElementPiece> pieces;
     if (W <= 0 || H <= 0) return pieces;
     int l = std::max(m.left, 0), t = std::max(m.top, 0), r = std::max(m.right, 0), b = std::max(m.bottom, 0);
-    if (W < l + r) l = r = 0;
-    if (H < t + b) t = b = 0;
+    // Summed in 64 bits: a damaged skin can give margins near the integer limit.
+    if (W < std::int64_t{l} + r) l = r = 0;
+    if (H < std::int64_t{t} + b) t = b = 0;
     const int sx = frame.left, sy = frame.top, fw = frame.Width(), fh = frame.Height();
     // Margins wider than the frame itself would read the neighbouring frame or past the strip.
     l = std::min(l, fw);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <algorithm>
 
 #include "skin/window/ElementGeometry.h"
@@ -78,6 +80,19 @@ TEST(ElementGeometry, FrameSmallerThanItsMarginsNeverReadsBackwards) {
         EXPECT_TRUE(p.target.HasArea());
     }
     EXPECT_EQ(FindTarget(pieces, {4, 0, 46, 10}), nullptr);
+}
+
+TEST(ElementGeometry, ExtremeMarginsFromADamagedSkin) {
+    // Margins of 2147483647 (as a damaged definition can give) into a small target: no overflow, the
+    // margins dropped as for any target narrower than them, every piece inside the frame.
+    const GeoRect frame{0, 0, 20, 10};
+    const int most = std::numeric_limits<int>::max();
+    const auto pieces = NinePartPieces(frame, 30, 12, {most, most, most, most}, false);
+    ASSERT_EQ(pieces.size(), 1u);
+    EXPECT_EQ(pieces[0].source, frame);
+    for (const auto& p : ThreeSlicePieces(frame, 30, 12, most, most)) EXPECT_LE(p.source.right, frame.right);
+    for (const auto& p : StretchedThreeSlicePieces(frame, {0, 0, 40, 12}, most, most))
+        EXPECT_LE(p.source.right, frame.right);
 }
 
 TEST(ElementGeometry, TilesRunPastTheTarget) {
