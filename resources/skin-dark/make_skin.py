@@ -21,7 +21,7 @@ from PIL import Image, ImageChops  # noqa: E402
 
 from skinart import (MAG, Drawn, Glyph, Shape, bevel_box, bottom_right_edge, darker, glyph_at, hgrad,  # noqa: E402
                      key, lighter, mix, new_layer, opaque, paint, rect_mask, ring, rounded_box, scaled, stack, strip,
-                     top_edge, top_left_edge, uniform_columns, uniform_rows, vgrad)
+                     top_edge, top_left_edge, uniform_columns, uniform_rows, vgrad, write_definition_and_order)
 
 # --------------------------------------------------------------------------------------------------- palette
 OUTLINE = (16, 18, 21)
@@ -1091,16 +1091,8 @@ def main():
     header_bar()
     tool_bars()
     menus()
-    with open(os.path.join(HERE, "skin.ini"), "w", newline="\r\n") as f:
-        f.write(DEFINITION)
-    names = sorted(written)
-    with open(os.path.join(HERE, "skinpack.order"), "w") as f:
-        f.write("; Packing order of Grivelle Ember: every bitmap in name order, the definition text last.\n")
-        for name in names:
-            f.write(name + "\n")
-        f.write("skin.ini\n")
-    print(f"{len(names)} bitmaps, skin.ini and skinpack.order written to {HERE}")
-
+    write_definition_and_order(HERE, DEFINITION, written,
+                               "Packing order of Grivelle Ember: every bitmap in name order, the definition text last.")
 
 if __name__ == "__main__":
     sys.exit(main())

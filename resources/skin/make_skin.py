@@ -1177,17 +1177,9 @@ def main():
     header_bar()
     tool_bars()
     menus()
-    with open(os.path.join(HERE, "skin.ini"), "w", newline="\r\n") as f:
-        f.write(DEFINITION)
-    names = sorted(written)
-    with open(os.path.join(HERE, "skinpack.order"), "w") as f:
-        f.write("; Packing order of the stored skin: every bitmap, one name twice, the definition text last.\n")
-        for name in names:
-            f.write(name + "\n")
-        f.write(DUPLICATED + "\n")
-        f.write("skin.ini\n")
-    print(f"{len(names)} bitmaps, skin.ini and skinpack.order written to {HERE}")
-
+    skinart.write_definition_and_order(
+        HERE, DEFINITION, written,
+        "Packing order of the stored skin: every bitmap, one name twice, the definition text last.", [DUPLICATED])
 
 if __name__ == "__main__":
     sys.exit(main())

@@ -8,6 +8,8 @@ is made for, and no pinkish pixel can survive the transparent drawing or the win
 Light comes from the top left: raised shapes get a light inner edge on their top and left sides and a dark
 one on their bottom and right sides; pressed shapes the other way round.
 """
+import os
+
 from PIL import Image, ImageChops, ImageDraw, ImageFilter
 
 MAG = (255, 0, 255)
@@ -301,3 +303,18 @@ def uniform_rows(img, top, bottom):
     for y in range(top + 1, h - bottom):
         img.paste(row, (0, y))
     return img
+
+
+# --------------------------------------------------------------------------------------------------- outputs
+def write_definition_and_order(folder, definition, bitmaps, comment, twice=()):
+    """Writes skin.ini (CR LF lines) and skinpack.order: the bitmaps in name order, the names in `twice` a
+    second time, the definition last."""
+    with open(os.path.join(folder, "skin.ini"), "w", newline="\r\n") as f:
+        f.write(definition)
+    names = sorted(bitmaps)
+    with open(os.path.join(folder, "skinpack.order"), "w") as f:
+        f.write("; " + comment + "\n")
+        for name in names + list(twice):
+            f.write(name + "\n")
+        f.write("skin.ini\n")
+    print(f"{len(names)} bitmaps, skin.ini and skinpack.order written to {folder}")
