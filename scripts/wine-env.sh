@@ -10,6 +10,12 @@ export LC_ALL=zh_CN.UTF-8
 
 _grv_started_xvfb=""
 
+# True when 32-bit programs (Wine's loader among them) run through QEMU's user-mode emulator because the
+# kernel cannot execute them: Windows programs then start and run one to two orders of magnitude slower.
+grv_wine_emulated() {
+  [ -r /proc/sys/fs/binfmt_misc/qemu-i386 ] && head -n 1 /proc/sys/fs/binfmt_misc/qemu-i386 | grep -qx enabled
+}
+
 _grv_display_alive() {
   [ -n "${DISPLAY:-}" ] && xdpyinfo -display "$DISPLAY" >/dev/null 2>&1
 }
