@@ -2,121 +2,167 @@
 
 #include "skin/data/LzhufTree.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <memory>
 #include <new>
 
 namespace {
 
 constexpr std::size_t BlockSize = 8192;
+constexpr std::size_t OutputChunk = 64 * 1024;
+// Room behind the end of the output for a whole match copied in 16-byte pieces.
+constexpr std::size_t CopySlack = lzhuf::MaxMatch + 16;
 
-// Bits of the source, most significant first; past its end every bit is 0.
+// Bits of the source, most significant first, left-aligned in a 64-bit word; past its end every bit is 0.
+// The source is either one block of memory or blocks delivered by a reader.
 class BitInput {
 public:
-    explicit BitInput(const TLZH::Reader& read) : read_(read) {}
+    BitInput(const std::uint8_t* data, std::size_t size) : next_(data), end_(data + size) {}
+    explicit BitInput(const TLZH::Reader& read) : read_(&read) {}
 
-    int Bit() {
-        if (count_ == 0) Refill();
-        const int bit = static_cast<int>(bits_ >> 63);
-        bits_ <<= 1;
-        --count_;
-        return bit;
+    std::uint64_t bits = 0; // left-aligned; below the held bits: zeros or the bits that follow
+    int count = 0;
+
+    // At least 57 bits are held afterwards.
+    void Fill() {
+        if (end_ - next_ >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, next_, 8);
+            bits |= BigEndian(word) >> count;
+            next_ += (63 - count) >> 3;
+            count |= 56;
+        } else {
+            FillSlowly();
+        }
     }
 
-    int Byte() {
-        if (count_ < 8) Refill();
-        const int byte = static_cast<int>(bits_ >> 56);
-        bits_ <<= 8;
-        count_ -= 8;
-        return byte;
+    // The next `n` bits (1 <= n <= 16) as a number.
+    int Bits(int n) {
+        if (count < n) Fill();
+        const int value = static_cast<int>(bits >> (64 - n));
+        bits <<= n;
+        count -= n;
+        return value;
     }
 
 private:
-    std::uint8_t NextByte() {
-        if (pos_ == size_) {
-            if (ended_) return 0;
-            size_ = read_(block_.data(), block_.size());
-            if (size_ > block_.size()) size_ = block_.size();
-            pos_ = 0;
-            if (size_ == 0) {
-                ended_ = true;
-                return 0;
+    static std::uint64_t BigEndian(std::uint64_t word) {
+        if constexpr (std::endian::native == std::endian::little) return __builtin_bswap64(word);
+        return word;
+    }
+
+    // Near the end of a block: byte by byte, fetching the next block when one is due.
+    void FillSlowly() {
+        while (count <= 56) {
+            if (next_ == end_ && read_ && !ended_) {
+                const std::size_t got = std::min((*read_)(block_.data(), block_.size()), block_.size());
+                next_ = block_.data();
+                end_ = next_ + got;
+                ended_ = got == 0;
             }
-        }
-        return block_[pos_++];
-    }
-
-    void Refill() {
-        while (count_ <= 56) {
-            bits_ |= static_cast<std::uint64_t>(NextByte()) << (56 - count_);
-            count_ += 8;
+            const std::uint64_t byte = next_ < end_ ? *next_++ : 0;
+            bits |= byte << (56 - count);
+            count += 8;
         }
     }
 
-    const TLZH::Reader& read_;
-    std::array<std::uint8_t, BlockSize> block_;
-    std::size_t pos_ = 0, size_ = 0;
+    const std::uint8_t* next_ = nullptr;
+    const std::uint8_t* end_ = nullptr;
+    const TLZH::Reader* read_ = nullptr;
     bool ended_ = false;
-    std::uint64_t bits_ = 0; // left-aligned
-    int count_ = 0;
+    std::array<std::uint8_t, BlockSize> block_;
 };
 
-// Everything one decoding needs besides its input, allocated for that decoding only.
-struct DecoderState {
-    lzhuf::Tree tree;
-    std::array<std::uint8_t, lzhuf::RingSize> ring;
-    std::array<std::uint8_t, BlockSize> out;
-};
+// Ring position 4036 + i holds output byte i; the positions below hold what the ring starts with.
+std::uint8_t InitialRingByte(std::ptrdiff_t fromOutputStart) {
+    const std::ptrdiff_t ring = (lzhuf::RingStart + fromOutputStart) & lzhuf::RingMask;
+    return ring < lzhuf::RingStart ? ' ' : 0;
+}
+
+// Decodes symbols into `out` until it reaches `stop` (a match may run up to 59 bytes past it) and returns
+// the new end. The output itself is the sliding window: the 4096 bytes before `out` are the ring, except
+// that before `start` (the first byte ever decoded, when it lies in this buffer) lies the initial ring.
+std::uint8_t* DecodeSymbols(lzhuf::Tree& tree, BitInput& input, std::uint8_t* out, const std::uint8_t* stop,
+                            const std::uint8_t* start) {
+    const auto& positions = lzhuf::PositionDecoding();
+    while (out < stop) {
+        const int symbol = tree.DecodeFast(input);
+        if (symbol < 256) {
+            *out++ = static_cast<std::uint8_t>(symbol);
+            continue;
+        }
+        // Position: a prefixed code for the upper six bits, then the lower six bits as they stand.
+        const int code = input.Bits(8);
+        const int extra = positions.length[code] - 2;
+        const int low = ((code << extra) | input.Bits(extra)) & 0x3F;
+        const std::ptrdiff_t distance = ((positions.upper[code] << 6) | low) + 1;
+        const int length = lzhuf::SymbolLength(symbol);
+        if (distance > out - start) {
+            // Only in the first 4096 bytes of the output: part of the match lies in the initial ring.
+            for (int k = 0; k < length; ++k) {
+                const std::ptrdiff_t at = (out + k - distance) - start;
+                out[k] = at < 0 ? InitialRingByte(at) : start[at];
+            }
+        } else if (distance >= 16) {
+            const std::uint8_t* from = out - distance;
+            // Each piece reads only bytes already written, so an overlapping match comes out right.
+            for (int k = 0; k < length; k += 16) std::memcpy(out + k, from + k, 16);
+        } else if (distance == 1) {
+            std::memset(out, out[-1], static_cast<std::size_t>(length));
+        } else {
+            for (int k = 0; k < length; ++k) out[k] = out[k - distance];
+        }
+        out += length;
+    }
+    return out;
+}
+
+std::unique_ptr<lzhuf::Tree> NewTree() {
+    std::unique_ptr<lzhuf::Tree> tree(new (std::nothrow) lzhuf::Tree);
+    if (!tree) throw ElzhException(TLZH::NoMemoryMessage);
+    return tree;
+}
 
 } // namespace
 
 void TLZH::Decode(std::uint32_t count, const Writer& write, const Reader& read) {
     if (count == 0) return;
-    std::unique_ptr<DecoderState> state(new (std::nothrow) DecoderState);
-    if (!state) throw ElzhException(NoMemoryMessage);
+    const auto tree = NewTree();
+    const std::size_t history = lzhuf::RingSize;
+    std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[history + OutputChunk + CopySlack]);
+    auto input = std::unique_ptr<BitInput>(new (std::nothrow) BitInput(read));
+    if (!buffer || !input) throw ElzhException(NoMemoryMessage);
 
-    const auto& positions = lzhuf::PositionDecoding();
-    auto& ring = state->ring;
-    auto& out = state->out;
-    for (int i = 0; i < lzhuf::RingSize; ++i) ring[i] = i < lzhuf::RingStart ? ' ' : 0;
-
-    BitInput input(read);
-    std::size_t outUsed = 0;
-    auto put = [&](std::uint8_t byte) {
-        out[outUsed++] = byte;
-        if (outUsed == out.size()) {
-            write(out.data(), outUsed);
-            outUsed = 0;
-        }
-    };
-
-    int r = lzhuf::RingStart;
-    std::uint64_t written = 0;
-    while (written < count) {
-        const int symbol = state->tree.Decode([&] { return input.Bit(); });
-        if (symbol < 256) {
-            const auto byte = static_cast<std::uint8_t>(symbol);
-            put(byte);
-            ring[r] = byte;
-            r = (r + 1) & lzhuf::RingMask;
-            ++written;
-            continue;
-        }
-        // Position: a prefixed code for the upper six bits, then the lower six bits as they stand.
-        int code = input.Byte();
-        const int upper = positions.upper[code];
-        for (int extra = positions.length[code] - 2; extra > 0; --extra) code = (code << 1) | input.Bit();
-        const int position = (upper << 6) | (code & 0x3F);
-        int from = (r - position - 1) & lzhuf::RingMask;
-        const int length = lzhuf::SymbolLength(symbol);
-        for (int k = 0; k < length; ++k) {
-            const std::uint8_t byte = ring[from];
-            from = (from + 1) & lzhuf::RingMask;
-            put(byte);
-            ring[r] = byte;
-            r = (r + 1) & lzhuf::RingMask;
-        }
-        written += static_cast<std::uint64_t>(length);
+    // The window in front of the first chunk is the initial ring, laid out as the bytes before output 0.
+    std::uint8_t* const first = buffer.get() + history;
+    for (std::size_t i = 0; i < history; ++i) buffer[i] = InitialRingByte(static_cast<std::ptrdiff_t>(i) - 4096);
+    std::uint64_t remaining = count;
+    while (true) {
+        const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(remaining, OutputChunk));
+        std::uint8_t* end = DecodeSymbols(*tree, *input, first, first + want, buffer.get());
+        const auto produced = static_cast<std::size_t>(end - first);
+        write(first, produced);
+        if (produced >= remaining) break;
+        remaining -= produced;
+        std::memmove(buffer.get(), end - history, history);
     }
-    if (outUsed > 0) write(out.data(), outUsed);
+}
+
+void TLZH::Decode(std::uint32_t count, const std::uint8_t* source, std::size_t size,
+                  std::vector<std::uint8_t>& target) {
+    target.clear();
+    if (count == 0) return;
+    const auto tree = NewTree();
+    try {
+        target.resize(static_cast<std::size_t>(count) + CopySlack);
+    } catch (const std::bad_alloc&) {
+        throw ElzhException(NoMemoryMessage);
+    }
+    BitInput input(source, size);
+    std::uint8_t* const start = target.data();
+    const std::uint8_t* end = DecodeSymbols(*tree, input, start, start + count, start);
+    target.resize(static_cast<std::size_t>(end - start));
 }

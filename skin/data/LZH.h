@@ -6,6 +6,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 class ElzhException : public std::runtime_error {
 public:
@@ -26,6 +27,11 @@ public:
     // Decodes the bit stream (without its 4-byte count) until at least `count` bytes have been written.
     // A match is copied whole, so corrupt input may yield up to 59 bytes more than `count`. Corrupt or
     // short input is not detected. The source is read in blocks, so it may be read past the last byte
-    // that the decoding needed. Throws ElzhException when its tables cannot be allocated.
+    // that the decoding needed; the target is written in blocks of at most 64 KiB, so memory stays
+    // bounded whatever the count. Throws ElzhException when its tables cannot be allocated.
     void Decode(std::uint32_t count, const Writer& write, const Reader& read);
+
+    // The same decoding from a bit stream in memory straight into `target` (replaced), which then holds
+    // exactly what Decode would have written.
+    void Decode(std::uint32_t count, const std::uint8_t* source, std::size_t size, std::vector<std::uint8_t>& target);
 };

@@ -44,11 +44,13 @@ void Tree::Reset() {
         son_[j] = i;
         parent_[i] = parent_[i + 1] = j;
     }
-    freq_[TableSize] = 0xFFFF;
+    for (int i = TableSize; i < static_cast<int>(freq_.size()); ++i) freq_[i] = 0xFFFF;
     parent_[Root] = 0;
+    topValid_ = false;
 }
 
 void Tree::Rebuild() {
+    topValid_ = false;
     // Gather the leaves at the front, halving their frequencies (rounded up).
     int j = 0;
     for (int i = 0; i < TableSize; ++i) {
@@ -83,29 +85,25 @@ void Tree::Update(int symbol) {
     int c = parent_[symbol + TableSize];
     do {
         const unsigned k = ++freq_[c];
-        int l = c + 1;
-        if (k > freq_[l]) {
-            // Move the node past every node whose frequency it now exceeds (the sentinel stops the walk).
-            while (k > freq_[++l]) {
-            }
-            --l;
-            freq_[c] = freq_[l];
-            freq_[l] = k;
-
-            const int i = son_[c];
-            parent_[i] = l;
-            if (i < TableSize) parent_[i + 1] = l;
-
-            const int s = son_[l];
-            son_[l] = i;
-            parent_[s] = c;
-            if (s < TableSize) parent_[s + 1] = c;
-            son_[c] = s;
-
-            c = l;
-        }
+        if (k > freq_[c + 1]) c = MoveUp(c, k);
         c = parent_[c];
     } while (c != 0);
+}
+
+void Tree::BuildTop() {
+    inTop_.fill(0);
+    for (int bits = 0; bits < (1 << TopBits); ++bits) {
+        TopEntry& entry = top_[static_cast<std::size_t>(bits)];
+        int position = Root, used = 0;
+        entry.path[0] = static_cast<std::int16_t>(Root);
+        while (used < TopBits && son_[position] < TableSize) {
+            inTop_[position] = 1;
+            position = son_[position] + ((bits >> (TopBits - 1 - used)) & 1);
+            entry.path[++used] = static_cast<std::int16_t>(position);
+        }
+        entry.used = static_cast<std::uint8_t>(used);
+    }
+    topValid_ = true;
 }
 
 int Tree::Code(int symbol, std::uint64_t& bits) const {

@@ -53,17 +53,122 @@ public:
         return symbol;
     }
 
+    // The same as Decode for a bit source that holds its next bits left-aligned in `bits.bits` (`bits.count`
+    // of them) and tops them up to at least 57 with `bits.Fill()`: the first levels come from a table of the
+    // tree's top, and the update follows the path just walked instead of chasing parents while no node moves.
+    template <class Bits> int DecodeFast(Bits& bits) {
+        if (!topValid_) BuildTop();
+        if (bits.count < TopBits) bits.Fill();
+        std::uint64_t window = bits.bits;
+        int held = bits.count;
+        const TopEntry& top = top_[window >> (64 - TopBits)];
+        window <<= top.used;
+        held -= top.used;
+        int path[TableSize];
+        int length = top.used + 1;
+        for (int i = 0; i < length; ++i) path[i] = top.path[i];
+        int position = path[length - 1];
+        int node = son_[position];
+        while (node < TableSize) {
+            if (held == 0) {
+                bits.bits = window;
+                bits.count = 0;
+                bits.Fill();
+                window = bits.bits;
+                held = bits.count;
+            }
+            position = node + static_cast<int>(window >> 63);
+            window <<= 1;
+            --held;
+            path[length++] = position;
+            node = son_[position];
+        }
+        bits.bits = window;
+        bits.count = held;
+        const int symbol = node - TableSize;
+        if (freq_[Root] == MaxFrequency) {
+            Update(symbol);
+        } else {
+            UpdateAlong(path, length);
+        }
+        return symbol;
+    }
+
     // The symbol's current code, most significant bit first, in the low `length` bits of the result
     // (a code may be longer than 16 bits in a degenerate tree; it never exceeds TableSize bits, but the
     // frequency limit keeps it far below 64). Does not update the tree.
     int Code(int symbol, std::uint64_t& bits) const;
 
 private:
-    void Rebuild();
+    static constexpr int TopBits = 6;
+    // Where the first TopBits bits lead from the root: the positions passed (the root first) and how many
+    // bits that took (fewer when a leaf comes first).
+    struct TopEntry {
+        std::int16_t path[TopBits + 1];
+        std::uint8_t used;
+    };
 
-    std::array<unsigned, TableSize + 1> freq_;           // freq_[TableSize] is a sentinel
+    void Rebuild();
+    void BuildTop();
+
+    // One step of the update at node c, whose frequency has just grown to k: moves it past every node of
+    // lower frequency and returns where it now is.
+    int MoveUp(int c, unsigned k) {
+        // The nodes it passes hold k - 1 and come first; count four at a time (the sentinels stop it).
+        int l = c;
+        int passed;
+        do {
+            passed = (freq_[l + 1] < k) + (freq_[l + 2] < k) + (freq_[l + 3] < k) + (freq_[l + 4] < k);
+            l += passed;
+        } while (passed == 4);
+        freq_[c] = freq_[l];
+        freq_[l] = k;
+
+        const int i = son_[c];
+        parent_[i] = l;
+        if (i < TableSize) parent_[i + 1] = l;
+
+        const int s = son_[l];
+        son_[l] = i;
+        parent_[s] = c;
+        if (s < TableSize) parent_[s + 1] = c;
+        son_[c] = s;
+        if (inTop_[c] | inTop_[l]) topValid_ = false;
+        return l;
+    }
+
+    // Update for a leaf reached through path[0] (the root) .. path[length - 1], below the frequency limit.
+    // A parent sits at a higher index than its children, so the path falls strictly from the root down.
+    // While no node moves, the nodes to count are the path's; after a move, the parent links lead until
+    // they meet the path again.
+    void UpdateAlong(const int* path, int length) {
+        int i = length - 1;
+        int c = path[i];
+        while (true) {
+            const unsigned k = ++freq_[c];
+            if (k <= freq_[c + 1]) {
+                if (i == 0) return;
+                c = path[--i];
+                continue;
+            }
+            c = parent_[MoveUp(c, k)];
+            while (true) {
+                if (c == 0) return;
+                while (path[i] < c) --i; // path[0] is the root, the highest node of all
+                if (path[i] == c) break;
+                const unsigned f = ++freq_[c];
+                if (f > freq_[c + 1]) c = MoveUp(c, f);
+                c = parent_[c];
+            }
+        }
+    }
+
+    std::array<unsigned, TableSize + 4> freq_;           // sentinels from freq_[TableSize] on
     std::array<int, TableSize + SymbolCount> parent_;    // [TableSize + s]: leaf of symbol s
     std::array<int, TableSize> son_;
+    std::array<TopEntry, 1 << TopBits> top_;
+    std::array<std::uint8_t, TableSize + 1> inTop_{};    // nodes whose children the top table relies on
+    bool topValid_ = false;
 };
 
 } // namespace lzhuf

@@ -85,16 +85,8 @@ void TSkinReader::Decompress(const std::vector<std::uint8_t>& source, std::vecto
     target.clear();
     const auto count = static_cast<std::uint32_t>(ReadInt32(source, 0));
     if (count == 0 || count > MaxPackageSize) return;
-    target.reserve(count);
-    std::size_t position = std::min<std::size_t>(4, source.size());
-    TLZH().Decode(
-        count, [&](const std::uint8_t* bytes, std::size_t size) { target.insert(target.end(), bytes, bytes + size); },
-        [&](std::uint8_t* buffer, std::size_t size) {
-            const std::size_t n = std::min(size, source.size() - position);
-            std::copy_n(source.data() + position, n, buffer);
-            position += n;
-            return n;
-        });
+    const std::size_t start = std::min<std::size_t>(4, source.size());
+    TLZH().Decode(count, source.data() + start, source.size() - start, target);
 }
 
 bool TSkinReader::LoadPackage(const std::vector<std::uint8_t>& source) {
