@@ -1,6 +1,7 @@
 #include "skin/window/RegionRuns.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -12,6 +13,14 @@ struct ChannelRange {
 ChannelRange RangeOf(std::uint32_t key, int tolerance) {
     const int high = std::min(255, static_cast<int>(key) + std::max(tolerance, 0));
     return {key, static_cast<std::uint32_t>(high)};
+}
+
+// Rectangles are closed in the order their bottoms are found; a batch goes out in reading order.
+void SendSorted(std::vector<GeoRect>& batch, const RegionBatchSink& sink) {
+    std::sort(batch.begin(), batch.end(), [](const GeoRect& a, const GeoRect& b) {
+        return a.top != b.top ? a.top < b.top : a.left < b.left;
+    });
+    sink(batch);
 }
 
 } // namespace
@@ -28,26 +37,54 @@ std::size_t CollectOpaqueRuns(const PixelView32& image, const RegionKey& key, in
                b <= blue.high;
     };
 
+    struct Run {
+        int left, right, top;
+    };
+    std::vector<Run> open, next; // rectangles still growing downwards, left to right
     std::vector<GeoRect> batch;
     batch.reserve(std::min<std::size_t>(batchSize, 500));
     std::size_t total = 0;
+    auto emit = [&](const GeoRect& rect) {
+        batch.push_back(rect);
+        ++total;
+        if (batch.size() == batchSize) {
+            SendSorted(batch, sink);
+            batch.clear();
+        }
+    };
+    auto close = [&](const Run& run, int bottom) {
+        emit({run.left + xOffset, run.top + yOffset, run.right + xOffset, bottom + yOffset});
+    };
+
+    const std::size_t rowBytes = static_cast<std::size_t>(std::max(image.width, 0)) * sizeof(std::uint32_t);
     for (int y = 0; y < image.height; ++y) {
         const std::uint32_t* row = image.Row(y);
+        // A row of the same pixels as the one above has the same runs: every open rectangle grows.
+        if (y > 0 && std::memcmp(row, image.Row(y - 1), rowBytes) == 0) continue;
+        next.clear();
+        std::size_t o = 0;
         int x = 0;
-        while (x < image.width) {
+        while (true) {
             while (x < image.width && transparent(row[x])) ++x;
             if (x == image.width) break;
             const int start = x;
             while (x < image.width && !transparent(row[x])) ++x;
-            batch.push_back({start + xOffset, y + yOffset, x + xOffset, y + yOffset + 1});
-            ++total;
-            if (batch.size() == batchSize) {
-                sink(batch);
-                batch.clear();
+            // Rectangles above that end before this run stop growing; one with the same edges grows.
+            while (o < open.size() && open[o].left < start) close(open[o++], y);
+            if (o < open.size() && open[o].left == start && open[o].right == x) {
+                next.push_back(open[o++]);
+            } else {
+                if (o < open.size() && open[o].left == start) close(open[o++], y);
+                next.push_back({start, x, y});
             }
         }
+        while (o < open.size()) close(open[o++], y);
+        open.swap(next);
     }
-    if (!batch.empty()) sink(batch);
+    for (const Run& run : open) close(run, image.height);
+    if (!batch.empty()) {
+        SendSorted(batch, sink);
+    }
     return total;
 }
 

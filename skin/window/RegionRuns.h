@@ -1,7 +1,9 @@
-// The rectangles of a window region cut from a bitmap: every maximal run of non-key pixels in a row is one
-// rectangle one pixel high. The rectangles are handed out in batches of at most `batchSize`, each of which
-// the Windows side turns into a region of its own and unites into the result, so that no single region
-// call grows without bound.
+// The rectangles of a window region cut from a bitmap: every maximal run of non-key pixels in a row, joined
+// with the same run (same left and right) on the rows right above and below it into one taller rectangle;
+// a frame with rounded corners needs a few dozen rectangles instead of one per row. The union is exactly
+// the non-key pixels. The rectangles are handed out in batches of at most `batchSize`, each sorted by top
+// then left, each of which the Windows side turns into a region of its own and unites into the result, so
+// that no single region call grows without bound.
 #pragma once
 
 #include <cstddef>

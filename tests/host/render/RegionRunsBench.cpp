@@ -1,10 +1,12 @@
 // Run collection of a window region for a shaped 1920 x 1080 frame (rounded corners cut with the key),
-// solid, hollow (a 4-pixel border around a key-coloured middle) and a dense worst case (stripes).
+// solid, hollow (a 4-pixel border around a key-coloured middle) and a dense worst case (stripes): the
+// product's collection (runs joined over rows) and the frozen one-rectangle-per-run collection it replaced.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <vector>
 
+#include "baseline/FrozenRegionRuns.h"
 #include "skin/window/RegionRuns.h"
 
 namespace {
@@ -30,13 +32,13 @@ std::vector<std::uint32_t> Frame(Shape shape) {
     return pixels;
 }
 
-void BM_CollectOpaqueRuns(benchmark::State& state) {
+template <auto Collect> void BM_Collect(benchmark::State& state) {
     const auto pixels = Frame(static_cast<Shape>(state.range(0)));
     std::size_t rects = 0, batches = 0;
     for (auto _ : state) {
         batches = 0;
-        rects = CollectOpaqueRuns({pixels.data(), W, H, W}, RegionKey{}, 0, 0,
-                                  [&](const std::vector<GeoRect>& b) { batches += !b.empty(); });
+        rects = Collect({pixels.data(), W, H, W}, RegionKey{}, 0, 0,
+                        [&](const std::vector<GeoRect>& b) { batches += !b.empty(); }, RegionBatchSize);
         benchmark::DoNotOptimize(rects);
     }
     state.counters["rects"] = static_cast<double>(rects);
@@ -44,6 +46,10 @@ void BM_CollectOpaqueRuns(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * W * H);
 }
 
+void BM_CollectOpaqueRuns(benchmark::State& state) { BM_Collect<CollectOpaqueRuns>(state); }
+void BM_FrozenCollectOpaqueRuns(benchmark::State& state) { BM_Collect<frozen_region::CollectOpaqueRuns>(state); }
+
 } // namespace
 
+BENCHMARK(BM_FrozenCollectOpaqueRuns)->Arg(0)->Arg(1)->Arg(2)->ArgNames({"shape"})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CollectOpaqueRuns)->Arg(0)->Arg(1)->Arg(2)->ArgNames({"shape"})->Unit(benchmark::kMillisecond);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "skin/window/RegionRuns.h"
@@ -64,10 +65,11 @@ TEST(RegionRuns, TolerancesWidenTheKeyUpwards) {
 }
 
 TEST(RegionRuns, FlushesEveryBatchSizeRectangles) {
-    // 4500 rows, each one run: batches of 2000, 2000 and 500.
-    const std::vector<std::uint32_t> pixels(4500, Solid);
+    // 4500 rows, each one run that differs from the rows next to it (S S / S K): batches of 2000, 2000 and 500.
+    std::vector<std::uint32_t> pixels(2 * 4500, Solid);
+    for (std::size_t y = 1; y < 4500; y += 2) pixels[2 * y + 1] = Key;
     Collected got;
-    EXPECT_EQ(CollectOpaqueRuns({pixels.data(), 1, 4500, 1}, RegionKey{}, 0, 0, got.Sink()), 4500u);
+    EXPECT_EQ(CollectOpaqueRuns({pixels.data(), 2, 4500, 2}, RegionKey{}, 0, 0, got.Sink()), 4500u);
     ASSERT_EQ(got.batches.size(), 3u);
     EXPECT_EQ(got.batches[0].size(), 2000u);
     EXPECT_EQ(got.batches[1].size(), 2000u);
@@ -75,7 +77,7 @@ TEST(RegionRuns, FlushesEveryBatchSizeRectangles) {
     EXPECT_EQ(got.batches[2].back(), (GeoRect{0, 4499, 1, 4500}));
     // Exactly one full batch: no empty batch after it.
     Collected exact;
-    CollectOpaqueRuns({pixels.data(), 1, 2000, 1}, RegionKey{}, 0, 0, exact.Sink());
+    CollectOpaqueRuns({pixels.data(), 2, 2000, 2}, RegionKey{}, 0, 0, exact.Sink());
     EXPECT_EQ(exact.batches.size(), 1u);
 }
 
@@ -85,4 +87,54 @@ TEST(RegionRuns, BottomUpStride) {
     CollectOpaqueRuns({pixels.data() + 2, 2, 2, -2}, RegionKey{}, 0, 0, got.Sink());
     const std::vector<GeoRect> want = {{1, 0, 2, 1}, {0, 1, 1, 2}};
     EXPECT_EQ(got.All(), want);
+}
+
+TEST(RegionRuns, RunsRepeatedOnConsecutiveRowsBecomeOneTallerRectangle) {
+    // A 6 x 5 frame with its corner pixels keyed: the middle rows repeat.
+    //   K S S S S K
+    //   S S S S S S   (three times)
+    //   K S S S S K
+    std::vector<std::uint32_t> pixels(30, Solid);
+    for (int y : {0, 4})
+        for (int x : {0, 5}) pixels[static_cast<std::size_t>(y * 6 + x)] = Key;
+    Collected got;
+    EXPECT_EQ(CollectOpaqueRuns({pixels.data(), 6, 5, 6}, RegionKey{}, 100, 200, got.Sink()), 3u);
+    const std::vector<GeoRect> want = {{101, 200, 105, 201}, {100, 201, 106, 204}, {101, 204, 105, 205}};
+    EXPECT_EQ(got.All(), want);
+}
+
+TEST(RegionRuns, JoinedRectanglesCoverExactlyTheOpaquePixels) {
+    // Shapes with runs that repeat, split, widen and vanish; every opaque pixel is covered once, no key
+    // pixel at all, whatever the batch size.
+    const int w = 23, h = 31;
+    for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+        std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w * h));
+        std::uint32_t state = seed;
+        auto next = [&] { return state = state * 1103515245u + 12345u, (state >> 16) & 0x7FFF; };
+        for (int y = 0; y < h; ++y) {
+            // Most rows copy the one above; some get a new random pattern of a few runs.
+            if (y > 0 && next() % 4 != 0) {
+                std::copy_n(pixels.begin() + (y - 1) * w, w, pixels.begin() + y * w);
+                continue;
+            }
+            const std::uint32_t density = next() % 5;
+            for (int x = 0; x < w; ++x) pixels[static_cast<std::size_t>(y * w + x)] = next() % 5 < density ? Solid : Key;
+        }
+        for (std::size_t batchSize : {std::size_t{1}, std::size_t{7}, RegionBatchSize}) {
+            Collected got;
+            CollectOpaqueRuns({pixels.data(), w, h, w}, RegionKey{}, -3, 5, got.Sink(), batchSize);
+            std::vector<int> cover(pixels.size(), 0);
+            for (const auto& batch : got.batches) {
+                EXPECT_LE(batch.size(), batchSize);
+                EXPECT_TRUE(std::is_sorted(batch.begin(), batch.end(), [](const GeoRect& a, const GeoRect& b) {
+                    return a.top != b.top ? a.top < b.top : a.left < b.left;
+                }));
+                for (const GeoRect& r : batch)
+                    for (int y = r.top - 5; y < r.bottom - 5; ++y)
+                        for (int x = r.left + 3; x < r.right + 3; ++x) ++cover[static_cast<std::size_t>(y * w + x)];
+            }
+            for (std::size_t i = 0; i < pixels.size(); ++i)
+                ASSERT_EQ(cover[i], pixels[i] == Solid ? 1 : 0) << "seed " << seed << " pixel " << i;
+        }
+    }
 }
