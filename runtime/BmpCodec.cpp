@@ -5,6 +5,10 @@
 namespace {
 
 constexpr uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3, kAlphaBitfields = 6;
+// Run-length images up to this many pixels are accepted whatever their data; larger ones need data that
+// could fill them.
+constexpr int64_t kRleAnySizePixels = int64_t(1) << 20;
+constexpr int64_t kRlePixelsPerByte = 128;
 
 uint16_t u16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
 uint32_t u32(const uint8_t* p) { return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24); }
@@ -212,6 +216,9 @@ bool decode(const uint8_t* d, size_t size, bool haveOffset, size_t bitsOffset, T
     if (rle) {
         if (l.sizeImage > available) return false;
         if (l.sizeImage) rleSize = l.sizeImage;
+        // Run-length data may leave pixels untouched, so a few bytes could declare any size: the image may
+        // be no larger than its data can fill (a 2-byte run fills at most 255 pixels) or a small floor.
+        if (l.width * l.height > std::max<int64_t>(kRleAnySizePixels, int64_t(rleSize) * kRlePixelsPerByte)) return false;
     } else if (uint64_t(stride) * uint64_t(l.height) > available) {
         return false;
     }

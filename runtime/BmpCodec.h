@@ -3,7 +3,8 @@
 // Every bit depth that Windows writes is read: 1, 4, 8, 16, 24 and 32 bits; BI_RGB, BI_RLE4, BI_RLE8 and
 // BI_BITFIELDS (also BI_ALPHABITFIELDS); bottom-up and top-down rows; core (OS/2 1.x), info, V2, V3, V4 and
 // V5 headers. Every header field is checked against the data: a damaged or hostile file decodes to nothing,
-// never to a crash or a large allocation.
+// never to a crash or a large allocation. A run-length image larger than 2^20 pixels needs data that could
+// fill it (128 pixels per byte at most); a larger one with less data is refused.
 #pragma once
 
 #include <cstddef>

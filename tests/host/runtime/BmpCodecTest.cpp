@@ -137,6 +137,20 @@ TEST(Bmp, EveryDepthAndHeader) {
     }
 }
 
+TEST(Bmp, RunLengthImagesAsLargeAsTheirDataCanFill) {
+    // Up to 2^20 pixels any data will do (what it leaves untouched is black); beyond that the data must be
+    // able to fill the image: 2048 x 1024 needs 16384 bytes.
+    TPixelImage img;
+    ASSERT_TRUE(decodeFile({40, 1024, 1024, 1, 8, 1, 1, 0, {0xFF0000}, {}, {0, 1}}, img));
+    EXPECT_EQ(img.At(1023, 0), 0xFF000000u);
+    std::vector<uint8_t> runs;
+    for (int i = 0; i < 8192; ++i) runs.insert(runs.end(), {255, 0});
+    EXPECT_TRUE(decodeFile({40, 2048, 1024, 1, 8, 1, 1, 0, {0xFF0000}, {}, runs}, img));
+    EXPECT_EQ(img.At(0, 1023), 0xFFFF0000u);
+    runs.resize(runs.size() - 2);
+    EXPECT_FALSE(decodeFile({40, 2048, 1024, 1, 8, 1, 1, 0, {0xFF0000}, {}, runs}, img));
+}
+
 TEST(Bmp, PackedDibAsInResources) {
     DibShape s{40, 1, 1, 1, 8, 0, 1, 0, {0x123456}, {}, {0, 0, 0, 0}};
     auto dib = makeDib(s);
@@ -175,6 +189,9 @@ TEST(Bmp, DamagedOrHostileFilesGiveAnEmptyImage) {
         {"16 bit mask beyond 16 bits", {40, 1, 1, 1, 16, 3, 0, 0, {}, {0x1F0000, 0x7E0, 0x1F}, {0, 0, 0, 0}}},
         {"top-down RLE", {40, 2, -1, 1, 8, 1, 2, 0, {0, 0}, {}, {2, 1, 0, 1}}},
         {"RLE size beyond the data", {40, 2, 1, 1, 8, 1, 2, 5000, {0, 0}, {}, {2, 1, 0, 1}}},
+        // 60 bytes in all: would ask for 64 MiB of pixels.
+        {"RLE8 at 4096 x 4096 with 2 bytes of data", {40, 4096, 4096, 1, 8, 1, 1, 0, {0}, {}, {0, 1}}},
+        {"RLE4 beyond the small-image floor with too little data", {40, 1025, 1024, 1, 4, 2, 1, 0, {0}, {}, std::vector<uint8_t>(8000, 0)}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
