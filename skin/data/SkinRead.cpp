@@ -92,6 +92,10 @@ void TSkinReader::Decompress(const std::vector<std::uint8_t>& source, std::vecto
 bool TSkinReader::LoadPackage(const std::vector<std::uint8_t>& source) {
     std::vector<std::uint8_t> package;
     Decompress(source, package);
+    return LoadDecompressed(std::move(package));
+}
+
+bool TSkinReader::LoadDecompressed(std::vector<std::uint8_t> package) {
     TSkinPackageIndex index;
     const TSkinPackageStatus status = ReadSkinPackageIndex(package, index);
     header_ = index.Header;
@@ -102,13 +106,20 @@ bool TSkinReader::LoadPackage(const std::vector<std::uint8_t>& source) {
     for (std::string& name : index.Names) name = LowerAscii(std::move(name));
     entryNames_ = std::move(index.Names);
     entrySizes_ = std::move(index.Sizes);
+    entryOffsets_.resize(entrySizes_.size());
+    std::int64_t offset = 0;
+    for (std::size_t i = 0; i < entrySizes_.size(); ++i) {
+        entryOffsets_[i] = offset;
+        offset += UsableSize(entrySizes_[i]);
+    }
     package.erase(package.begin(), package.begin() + static_cast<std::ptrdiff_t>(index.DataOffset));
     entryData_ = std::move(package);
     return true;
 }
 
-void TSkinReader::CopyEntry(std::size_t index, std::int64_t offset, std::vector<std::uint8_t>& target) const {
+void TSkinReader::CopyEntry(std::size_t index, std::vector<std::uint8_t>& target) const {
     const auto total = static_cast<std::int64_t>(entryData_.size());
+    const std::int64_t offset = entryOffsets_[index];
     const std::int64_t from = std::min(offset, total);
     const std::int64_t to = std::min(offset + UsableSize(entrySizes_[index]), total);
     target.assign(entryData_.begin() + from, entryData_.begin() + to);
@@ -117,13 +128,11 @@ void TSkinReader::CopyEntry(std::size_t index, std::int64_t offset, std::vector<
 bool TSkinReader::ExtractEntry(const std::string& name, std::vector<std::uint8_t>& target) const {
     target.clear();
     const std::string wanted = LowerAscii(name);
-    std::int64_t offset = 0;
     for (std::size_t i = 0; i < entryNames_.size(); ++i) {
         if (entryNames_[i] == wanted) {
-            CopyEntry(i, offset, target);
+            CopyEntry(i, target);
             return true;
         }
-        offset += UsableSize(entrySizes_[i]);
     }
     return false;
 }
@@ -131,14 +140,12 @@ bool TSkinReader::ExtractEntry(const std::string& name, std::vector<std::uint8_t
 bool TSkinReader::FindEntry(const std::string& fragment, std::vector<std::uint8_t>& target,
                             std::string& foundName) const {
     target.clear();
-    std::int64_t offset = 0;
     for (std::size_t i = 0; i < entryNames_.size(); ++i) {
         if (!fragment.empty() && entryNames_[i].find(fragment) != std::string::npos) {
-            CopyEntry(i, offset, target);
+            CopyEntry(i, target);
             foundName = entryNames_[i];
             return true;
         }
-        offset += UsableSize(entrySizes_[i]);
     }
     return false;
 }
@@ -146,7 +153,5 @@ bool TSkinReader::FindEntry(const std::string& fragment, std::vector<std::uint8_
 void TSkinReader::EntryBytes(int index, std::vector<std::uint8_t>& target) const {
     target.clear();
     if (index < 0 || index >= EntryCount()) return;
-    std::int64_t offset = 0;
-    for (int i = 0; i < index; ++i) offset += UsableSize(entrySizes_[static_cast<std::size_t>(i)]);
-    CopyEntry(static_cast<std::size_t>(index), offset, target);
+    CopyEntry(static_cast<std::size_t>(index), target);
 }

@@ -50,6 +50,9 @@ public:
     // and returns false.
     bool LoadPackage(const std::vector<std::uint8_t>& source);
 
+    // The same for a package that is already decompressed.
+    bool LoadDecompressed(std::vector<std::uint8_t> package);
+
     // Decodes the compressed form in `source` into `target` (emptied first). A declared size above
     // MaxPackageSize decodes nothing; a source shorter than its 4-byte size reads the missing bytes as 0.
     void Decompress(const std::vector<std::uint8_t>& source, std::vector<std::uint8_t>& target) const;
@@ -75,10 +78,11 @@ public:
     std::uint32_t MaxPackageSize = DefaultMaxPackageSize;
 
 private:
-    void CopyEntry(std::size_t index, std::int64_t offset, std::vector<std::uint8_t>& target) const;
+    void CopyEntry(std::size_t index, std::vector<std::uint8_t>& target) const;
 
     std::vector<std::string> entryNames_;
     std::vector<std::int32_t> entrySizes_;
+    std::vector<std::int64_t> entryOffsets_; // where each entry starts in entryData_ (the sum of the sizes before it)
     std::vector<std::uint8_t> entryData_;
     TSkinPackageHeader header_;
 };

@@ -61,6 +61,19 @@ TEST(SkinReader, IndexesAPackageBuiltBySkinpack) {
     for (auto s : reader.EntrySizes()) sum += s;
     EXPECT_EQ(static_cast<std::size_t>(sum), package.size() - dataStart);
     EXPECT_EQ(reader.EntryData(), Bytes(package.begin() + static_cast<std::ptrdiff_t>(dataStart), package.end()));
+
+    // Handed over already decompressed, the same package gives the same index and entries.
+    TSkinReader direct;
+    ASSERT_TRUE(direct.LoadDecompressed(package));
+    EXPECT_EQ(direct.EntryNames(), reader.EntryNames());
+    EXPECT_EQ(direct.EntrySizes(), reader.EntrySizes());
+    EXPECT_EQ(direct.EntryData(), reader.EntryData());
+    Bytes a, b;
+    for (int i = 0; i < 5; ++i) {
+        reader.EntryBytes(i, a);
+        direct.EntryBytes(i, b);
+        EXPECT_EQ(a, b) << i;
+    }
 }
 
 TEST(SkinReader, FindsEntriesByNameInAnyLetterCase) {
