@@ -2,6 +2,7 @@
 
 #include "skin/data/LzhufTree.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <stdexcept>
@@ -11,10 +12,12 @@ namespace {
 using namespace lzhuf;
 
 constexpr int Nil = RingSize; // "no node"
+constexpr std::size_t BlockSize = 64 * 1024;
 
+// Bits to a writer, most significant first, in blocks of a bounded size.
 class BitOutput {
 public:
-    explicit BitOutput(std::vector<std::uint8_t>& out) : out_(out) {}
+    explicit BitOutput(const LzhByteWriter& write) : write_(write) { out_.reserve(BlockSize); }
 
     // Writes the low `length` bits of `bits`, most significant first.
     void Put(std::uint64_t bits, int length) {
@@ -29,6 +32,7 @@ public:
                 out_.push_back(static_cast<std::uint8_t>(buffer_ >> count_));
             }
             buffer_ &= (std::uint64_t{1} << count_) - 1;
+            if (out_.size() >= BlockSize) Drain();
         }
     }
 
@@ -36,12 +40,45 @@ public:
         if (count_ > 0) out_.push_back(static_cast<std::uint8_t>(buffer_ << (8 - count_)));
         count_ = 0;
         buffer_ = 0;
+        Drain();
     }
 
 private:
-    std::vector<std::uint8_t>& out_;
+    void Drain() {
+        if (!out_.empty()) write_(out_.data(), out_.size());
+        out_.clear();
+    }
+
+    const LzhByteWriter& write_;
+    std::vector<std::uint8_t> out_;
     std::uint64_t buffer_ = 0;
     int count_ = 0;
+};
+
+// The input, fetched from a reader a block at a time.
+class ByteInput {
+public:
+    explicit ByteInput(const LzhByteReader& read) : read_(read), block_(BlockSize) {}
+
+    // False once the reader has nothing more.
+    bool Next(std::uint8_t& byte) {
+        if (pos_ == size_) {
+            size_ = std::min(read_(block_.data(), block_.size()), block_.size());
+            pos_ = 0;
+            if (size_ == 0) return false;
+        }
+        byte = block_[pos_++];
+        ++total_;
+        return true;
+    }
+
+    std::uint64_t Total() const { return total_; }
+
+private:
+    const LzhByteReader& read_;
+    std::vector<std::uint8_t> block_;
+    std::size_t pos_ = 0, size_ = 0;
+    std::uint64_t total_ = 0;
 };
 
 // The ring with the next MaxMatch - 1 bytes mirrored past its end, and a binary search tree per first
@@ -165,21 +202,23 @@ void EncodePosition(BitOutput& out, int position) {
 
 } // namespace
 
-std::vector<std::uint8_t> LzhEncodeStream(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::uint8_t> stream;
-    if (size == 0) return stream;
-    stream.reserve(size / 2 + 64);
+std::uint64_t LzhEncode(std::uint64_t size, const LzhByteReader& read, const LzhByteWriter& write) {
+    if (size == 0) return 0;
     auto state = std::make_unique<EncoderState>();
     MatchFinder& finder = state->finder;
     Tree& tree = state->tree;
-    BitOutput out(stream);
+    BitOutput out(write);
+    ByteInput input(read);
     std::uint8_t* text = finder.Text();
+    // The encoder stops at `size` bytes, or earlier when the reader runs dry.
+    std::uint64_t left = size;
+    auto next = [&](std::uint8_t& byte) { return left > 0 && input.Next(byte) && (--left, true); };
 
-    std::size_t next = 0; // next input byte to read
     int s = 0, r = RingStart;
     for (int i = s; i < r; ++i) text[i] = ' ';
     int len = 0;
-    for (; len < MaxMatch && next < size; ++len) text[r + len] = data[next++];
+    std::uint8_t c = 0;
+    for (; len < MaxMatch && next(c); ++len) text[r + len] = c;
     for (int i = 1; i <= MaxMatch; ++i) finder.Insert(r - i);
     finder.Insert(r);
     do {
@@ -192,9 +231,8 @@ std::vector<std::uint8_t> LzhEncodeStream(const std::uint8_t* data, std::size_t 
             EncodePosition(out, finder.matchPosition);
         }
         int i = 0;
-        for (; i < matchLength && next < size; ++i) {
+        for (; i < matchLength && next(c); ++i) {
             finder.Remove(s);
-            const std::uint8_t c = data[next++];
             text[s] = c;
             if (s < MaxMatch - 1) text[s + RingSize] = c;
             s = (s + 1) & RingMask;
@@ -209,6 +247,22 @@ std::vector<std::uint8_t> LzhEncodeStream(const std::uint8_t* data, std::size_t 
         }
     } while (len > 0);
     out.Flush();
+    return input.Total();
+}
+
+std::vector<std::uint8_t> LzhEncodeStream(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::uint8_t> stream;
+    stream.reserve(size / 2 + 64);
+    std::size_t position = 0;
+    LzhEncode(
+        size,
+        [&](std::uint8_t* buffer, std::size_t want) {
+            const std::size_t n = std::min(want, size - position);
+            std::copy_n(data + position, n, buffer);
+            position += n;
+            return n;
+        },
+        [&](const std::uint8_t* bytes, std::size_t n) { stream.insert(stream.end(), bytes, bytes + n); });
     return stream;
 }
 

@@ -5,12 +5,21 @@
 #include "skin/data/SkinNotifier.h"
 #include "skin/data/SkinRead.h"
 
+#include "skin/data/LZH.h"
+
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 namespace {
+
+namespace fs = std::filesystem;
 
 constexpr int ExitFailure = 1;
 constexpr int ExitUsage = 2;
@@ -59,29 +68,85 @@ int List(const std::string& file) {
     return 0;
 }
 
+std::ifstream OpenInput(const std::string& name) {
+    std::error_code ec;
+    if (!fs::exists(name, ec)) throw SkinPackError("no such file: " + name);
+    if (fs::is_directory(name, ec)) throw SkinPackError("is a folder, not a file: " + name);
+    std::ifstream in(name, std::ios::binary);
+    if (!in) throw SkinPackError("cannot open " + name + ": " + std::strerror(errno));
+    return in;
+}
+
+std::ofstream OpenOutput(const std::string& name) {
+    std::ofstream out(name, std::ios::binary | std::ios::trunc);
+    if (!out) throw SkinPackError("cannot create " + name + ": " + std::strerror(errno));
+    return out;
+}
+
+// Reads and writes go through blocks of a bounded size, so files of any size need little memory.
+TLZH::Reader ReaderOf(std::ifstream& in, const std::string& name) {
+    return [&in, name](std::uint8_t* buffer, std::size_t size) {
+        in.read(reinterpret_cast<char*>(buffer), static_cast<std::streamsize>(size));
+        if (in.bad()) throw SkinPackError("cannot read " + name);
+        return static_cast<std::size_t>(in.gcount());
+    };
+}
+
+void Finish(std::ofstream& out, const std::string& name) {
+    out.close();
+    if (!out) throw SkinPackError("cannot write " + name);
+}
+
 int Compress(const std::string& in, const std::string& out) {
-    const std::vector<std::uint8_t> plain = ReadFileBytes(in);
-    if (plain.size() > 0xFFFFFFFFu) throw SkinPackError(in + " is larger than 4 GB");
-    const std::vector<std::uint8_t> compressed = LzhCompress(plain);
-    WriteFileBytes(out, compressed);
-    std::printf("%s: %zu -> %zu bytes\n", out.c_str(), plain.size(), compressed.size());
+    std::ifstream input = OpenInput(in);
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(in, ec);
+    if (ec) throw SkinPackError("cannot read " + in);
+    if (size > 0xFFFFFFFFu) throw SkinPackError(in + " is larger than 4 GB");
+    std::ofstream output = OpenOutput(out);
+    const char count[4] = {static_cast<char>(size), static_cast<char>(size >> 8), static_cast<char>(size >> 16),
+                           static_cast<char>(size >> 24)};
+    output.write(count, 4);
+    std::uint64_t written = 4;
+    const std::uint64_t read = LzhEncode(size, ReaderOf(input, in), [&](const std::uint8_t* bytes, std::size_t n) {
+        output.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(n));
+        written += n;
+    });
+    if (read != size) throw SkinPackError(in + " changed while it was being read");
+    Finish(output, out);
+    std::printf("%s: %ju -> %ju bytes\n", out.c_str(), static_cast<std::uintmax_t>(size), static_cast<std::uintmax_t>(written));
     return 0;
 }
 
 int Decompress(const std::string& in, const std::string& out) {
-    const std::vector<std::uint8_t> compressed = ReadFileBytes(in);
-    if (compressed.size() < 4) throw SkinPackError(in + " is shorter than its 4-byte count");
-    const std::uint32_t count = static_cast<std::uint32_t>(compressed[0]) | (compressed[1] << 8) |
-                                (compressed[2] << 16) | (static_cast<std::uint32_t>(compressed[3]) << 24);
-    TSkinReader reader;
-    if (count > reader.MaxPackageSize)
-        throw SkinPackError(in + " declares " + std::to_string(count) + " bytes, more than the limit of " +
-                            std::to_string(reader.MaxPackageSize));
-    std::vector<std::uint8_t> plain;
-    reader.Decompress(compressed, plain);
-    plain.resize(count);
-    WriteFileBytes(out, plain);
-    std::printf("%s: %zu -> %zu bytes\n", out.c_str(), compressed.size(), plain.size());
+    std::ifstream input = OpenInput(in);
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(in, ec);
+    if (ec) throw SkinPackError("cannot read " + in);
+    std::uint8_t header[4] = {};
+    input.read(reinterpret_cast<char*>(header), 4);
+    if (input.gcount() < 4) throw SkinPackError(in + " is shorter than its 4-byte count");
+    const std::uint32_t count = static_cast<std::uint32_t>(header[0]) | (header[1] << 8) | (header[2] << 16) |
+                                (static_cast<std::uint32_t>(header[3]) << 24);
+    // A symbol takes at least one bit, and one of 60 bytes at least ten: no stream carries more than 48
+    // bytes per byte (plus the last match).
+    const std::uintmax_t most = (size - 4) * 48 + 60;
+    if (count > most)
+        throw SkinPackError(in + " declares " + std::to_string(count) + " bytes, more than its " +
+                            std::to_string(size - 4) + " bytes of stream can hold");
+    std::ofstream output = OpenOutput(out);
+    std::uint64_t left = count;
+    TLZH().Decode(
+        count,
+        [&](const std::uint8_t* bytes, std::size_t n) {
+            // The last match may run past the count; the file ends at the count.
+            const auto keep = static_cast<std::size_t>(std::min<std::uint64_t>(n, left));
+            output.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(keep));
+            left -= keep;
+        },
+        ReaderOf(input, in));
+    Finish(output, out);
+    std::printf("%s: %ju -> %ju bytes\n", out.c_str(), static_cast<std::uintmax_t>(size), static_cast<std::uintmax_t>(count));
     return 0;
 }
 
