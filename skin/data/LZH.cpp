@@ -89,7 +89,7 @@ std::uint8_t* DecodeSymbols(lzhuf::Tree& tree, BitInput& input, std::uint8_t* ou
                             const std::uint8_t* start) {
     const auto& positions = lzhuf::PositionDecoding();
     while (out < stop) {
-        const int symbol = tree.DecodeFast(input);
+        const int symbol = tree.Decode(input);
         if (symbol < 256) {
             *out++ = static_cast<std::uint8_t>(symbol);
             continue;

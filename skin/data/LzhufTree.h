@@ -44,19 +44,11 @@ public:
     // Adds one to the symbol's frequency and restores the order, swapping nodes as needed.
     void Update(int symbol);
 
-    // Walks from the root, taking one bit per level from nextBit (0: son, 1: son + 1).
-    template <class NextBit> int Decode(NextBit&& nextBit) {
-        int node = son_[Root];
-        while (node < TableSize) node = son_[node + nextBit()];
-        const int symbol = node - TableSize;
-        Update(symbol);
-        return symbol;
-    }
-
-    // The same as Decode for a bit source that holds its next bits left-aligned in `bits.bits` (`bits.count`
-    // of them) and tops them up to at least 57 with `bits.Fill()`: the first levels come from a table of the
-    // tree's top, and the update follows the path just walked instead of chasing parents while no node moves.
-    template <class Bits> int DecodeFast(Bits& bits) {
+    // Decodes one symbol and updates the tree for it. The walk from the root takes one bit per level
+    // (0: son, 1: son + 1) from a source that holds its next bits left-aligned in `bits.bits` (`bits.count`
+    // of them) and tops them up to at least 57 with `bits.Fill()`. The first levels come from a table of the
+    // tree's top; the update follows the path just walked instead of chasing parents while no node moves.
+    template <class Bits> int Decode(Bits& bits) {
         if (!topValid_) BuildTop();
         if (bits.count < TopBits) bits.Fill();
         std::uint64_t window = bits.bits;
