@@ -5,6 +5,7 @@
 #   window.png           the window after the import      window-busy.png  the window during it
 #   workbook.xlsx        the stand-in's workbook           workbook.png     a picture of that workbook
 #   skin-contact-sheet.png   every element of the stored skin, built from the packed skin
+#   window-hot-close.png  the mouse over the close button   system-menu.png  the system menu opened from the icon
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${GRV_BUILD_ROOT:-$root/build}"
@@ -50,7 +51,8 @@ wine "$grivelle" </dev/null >"$out/grivelle.log" 2>&1 &
 grivelle_pid=$!
 winpath() { winepath -w "$1" 2>/dev/null; }
 wine "$driver" --folder "$(winpath "$out/pictures")" --done "$(winpath "$out/snapshot.json")" \
-     --shot-busy "$(winpath "$out/window-busy.bmp")" --shot "$(winpath "$out/window.bmp")" </dev/null
+     --shot-busy "$(winpath "$out/window-busy.bmp")" --shot "$(winpath "$out/window.bmp")" \
+     --shot-hot "$(winpath "$out/window-hot-close.bmp")" --shot-sysmenu "$(winpath "$out/system-menu.bmp")" </dev/null
 
 echo "== skin contact sheet"
 cmake --build "$win32" --target contact_sheet_built_png >/dev/null
@@ -61,7 +63,7 @@ $py - "$out" <<'PY'
 import sys, os
 from PIL import Image
 out = sys.argv[1]
-for name in ("window", "window-busy"):
+for name in ("window", "window-busy", "window-hot-close", "system-menu"):
     bmp = os.path.join(out, name + ".bmp")
     if os.path.exists(bmp):
         Image.open(bmp).save(os.path.join(out, name + ".png"))
@@ -76,3 +78,5 @@ echo "Screenshot of the window: $out/window.png"
 echo "Workbook: $out/workbook.xlsx"
 echo "Picture of the workbook: $out/workbook.png"
 echo "Contact sheet of the stored skin: $out/skin-contact-sheet.png"
+echo "The close button under the mouse: $out/window-hot-close.png"
+echo "The system menu opened from the icon: $out/system-menu.png"
