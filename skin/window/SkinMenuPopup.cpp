@@ -88,12 +88,13 @@ int TSkinMenuPopup::Track(std::shared_ptr<TSkinMenuPopup> popup, HWND owner, int
     if (!popup || !popup->menu_ || popup->model_.items.empty() || !IsWindow(owner)) return -1;
     const int count = static_cast<int>(popup->model_.items.size());
     // The item messages go to the owner: listen there for as long as the menu is open. A subclass of
-    // comctl32 goes away by itself when the owner is destroyed inside the menu loop.
+    // comctl32 goes away by itself when the owner is destroyed inside the menu loop. No notifications: the
+    // owner would take this menu for one of its own (the caller has told the skin manager what it is).
     const bool listening =
         SetWindowSubclass(owner, OwnerProc, OwnerSubclassId, reinterpret_cast<DWORD_PTR>(popup.get()));
     const int chosen = static_cast<int>(TrackPopupMenuEx(popup->menu_,
                                                          TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON |
-                                                             TPM_RETURNCMD | extraFlags,
+                                                             TPM_RETURNCMD | TPM_NONOTIFY | extraFlags,
                                                          x, y, owner, nullptr));
     if (listening && IsWindow(owner)) RemoveWindowSubclass(owner, OwnerProc, OwnerSubclassId);
     return chosen > 0 && chosen <= count ? chosen - 1 : -1;
