@@ -1,67 +1,12 @@
-// A raw top-level window skinned with the stored skin, driven by real mouse and keyboard input, with what it
-// received recorded; and the count of the process's GDI objects.
+// A raw top-level window skinned with the stored skin, its caption buttons found by action, with what the
+// window received recorded.
 #pragma once
 
-#include "SkinTestSupport.h"
+#include "MenuTestSupport.h"
 
 #include "skin/window/SkinMessages.h"
 #include "skin/window/WinSkinForm.h"
 #include "skin/window/WinSysButton.h"
-
-#include <windows.h>
-
-#include <cstdint>
-#include <functional>
-#include <vector>
-
-// GDI objects in use by this process: the used entries of the GDI shared handle table (GetGuiResources is
-// a stub under Wine). The table hangs off the 32-bit PEB at offset 0x94; entries are 24 bytes, the type
-// byte at offset 14 is non-zero when the entry is used.
-inline int GdiObjectsInUse() {
-    const std::uint8_t* peb = nullptr;
-    __asm__("movl %%fs:0x30, %0" : "=r"(peb));
-    const auto* table = *reinterpret_cast<const std::uint8_t* const*>(peb + 0x94);
-    if (!table) return -1;
-    int used = 0;
-    for (int i = 0; i < 0x10000; ++i) used += table[i * 24 + 14] != 0;
-    return used;
-}
-
-inline void Pump(DWORD ms) {
-    const DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < ms);
-}
-
-// Real input, as the system's own loops see it.
-inline void MouseTo(POINT p) {
-    SetCursorPos(p.x, p.y);
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dwFlags = MOUSEEVENTF_MOVE;
-    SendInput(1, &move, sizeof move);
-}
-inline void MouseButton(bool down) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &in, sizeof in);
-}
-inline void Keys(std::initializer_list<std::pair<WORD, bool>> keys) {
-    for (const auto& [key, down] : keys) {
-        INPUT in{};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = key;
-        in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-        SendInput(1, &in, sizeof in);
-    }
-}
 
 // What the test window received.
 struct Received {
@@ -87,11 +32,6 @@ inline LRESULT CALLBACK TestWindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(w, m, wp, lp);
 }
 
-// The stored skin, loaded once for the program, with skinning switched on.
-inline TSkinData* StoredSkin() {
-    static StreamedSkinData skin("    Active = True\n", StoredSkinPackage());
-    return skin.data;
-}
 
 class SkinnedWindow {
 public:
@@ -175,17 +115,3 @@ inline COLORREF StripPixel(const TWinSysButton* b, int frame, int dx, int dy) {
     return ColorToRGB(strip->Canvas()->Pixel(fw * (frame - 1) + dx, dy));
 }
 
-// Runs `during` from a timer while the code in `open` runs a menu loop; `during` ends the menu.
-inline void DuringMenu(const std::function<void()>& open, const std::function<void(HWND menuWindow)>& during,
-                       UINT delay = 300) {
-    static const std::function<void(HWND)>* current = nullptr;
-    current = &during;
-    const UINT_PTR timer = SetTimer(nullptr, 0, delay, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        HWND menu = FindWindowW(L"#32768", nullptr);
-        if (current) (*current)(menu && IsWindowVisible(menu) ? menu : nullptr);
-    });
-    open();
-    KillTimer(nullptr, timer);
-    current = nullptr;
-}
