@@ -87,17 +87,25 @@ struct PlainOwner {
     HWND handle = nullptr;
 };
 
-// Runs `during` from a timer while the code in `open` runs a menu loop; `during` ends the menu.
+// The callback DuringMenu runs from its timer.
+inline const std::function<void(HWND)>*& MenuTimerCallback() {
+    static const std::function<void(HWND)>* current = nullptr;
+    return current;
+}
+
+inline void CALLBACK MenuTimerProc(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (const auto* during = MenuTimerCallback()) (*during)(menu && IsWindowVisible(menu) ? menu : nullptr);
+}
+
+// Runs `during` from a timer (a timer still fires inside the system's menu loop) while `open` runs a menu
+// loop; `during` ends the menu.
 inline void DuringMenu(const std::function<void()>& open, const std::function<void(HWND menuWindow)>& during,
                        UINT delay = 300) {
-    static const std::function<void(HWND)>* current = nullptr;
-    current = &during;
-    const UINT_PTR timer = SetTimer(nullptr, 0, delay, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        HWND menu = FindWindowW(L"#32768", nullptr);
-        if (current) (*current)(menu && IsWindowVisible(menu) ? menu : nullptr);
-    });
+    MenuTimerCallback() = &during;
+    const UINT_PTR timer = SetTimer(nullptr, 0, delay, MenuTimerProc);
     open();
     KillTimer(nullptr, timer);
-    current = nullptr;
+    MenuTimerCallback() = nullptr;
 }
