@@ -82,8 +82,6 @@ bool IsIconAction(int action) { return action == 3 || action == 11; }
 
 int SafeFrameCount(int frameCount) { return frameCount < 1 ? 1 : frameCount; }
 
-int FrameWidthOf(int stripWidth, int frameCount) { return std::max(0, stripWidth) / SafeFrameCount(frameCount); }
-
 GeoRect PlaceButton(int align, int xcoord, int ycoord, int w, int h, const CaptionPlacementFacts& f) {
     int x = 0;
     int y = 0;

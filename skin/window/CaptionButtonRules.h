@@ -4,14 +4,10 @@
 #pragma once
 
 #include "skin/window/ElementGeometry.h"
+#include "skin/window/FrameRules.h"
 
 #include <functional>
 #include <vector>
-
-// Caption-box flags, border kinds and show states as the frame painter keeps them.
-enum : int { cbMaximize = 1, cbMinimize = 2, cbSystemMenu = 8 };
-enum : int { bkSizeable = 0, bkSingle = 1, bkNone = 2, bkDialog = 3 };
-enum : int { ssNormal = 0, ssMaximized = 1, ssMinimized = 2 };
 
 // Button states of non-client objects.
 inline constexpr int NCStateNormal = 1;
@@ -56,10 +52,8 @@ TButtonActionKind ActionKindOf(int action);
 // Buttons that show the window's icon instead of their bitmap.
 bool IsIconAction(int action);
 
-// A frame count from a skin file as a divisor: at least 1.
+// A frame count from a skin file as a frame number's upper bound: at least 1 (see FrameExtent).
 int SafeFrameCount(int frameCount);
-// The width of one frame of a strip laid side by side; 0 for an empty strip.
-int FrameWidthOf(int stripWidth, int frameCount);
 
 struct CaptionPlacementFacts {
     int windowWidth = 0;

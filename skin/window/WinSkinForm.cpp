@@ -13,6 +13,7 @@ TWinSkinForm::TWinSkinForm(TComponent* owner, HWND window, const std::string& cl
     : TComponent(owner), Handle(window), WindowClass(className.substr(0, 100)) {}
 
 TWinSkinForm::~TWinSkinForm() {
+    FreeCaptionButtons();
     if (SkinManager) SkinManager->ForgetPainter(this);
 }
 

