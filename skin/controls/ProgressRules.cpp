@@ -7,16 +7,17 @@ GeoRect ProgressWorkRect(int width, int height, bool vertical) {
     return vertical ? GeoRect{0, 0, height, width} : GeoRect{0, 0, width, height};
 }
 
-int ProgressFillLength(int workWidth, int position, int upper) {
-    if (workWidth <= 0 || position <= 0 || upper <= 0) return 0;
-    // MulDiv: the product in 64 bits, rounded half away from zero.
-    const std::int64_t product = std::int64_t(workWidth) * position;
-    const std::int64_t length = (2 * product + upper) / (2 * std::int64_t(upper));
-    return int(std::min<std::int64_t>(length, workWidth));
+int ProgressFillLength(int workWidth, int position, int lower, int upper) {
+    const std::int64_t span = std::int64_t(upper) - lower;
+    std::int64_t done = std::int64_t(position) - lower;
+    if (workWidth <= 0 || span <= 0 || done <= 0) return 0;
+    done = std::min(done, span);
+    // MulDiv: the product in 64 bits (it cannot overflow once done <= span < 2^32), rounded half up.
+    return int((workWidth * done + span / 2) / span);
 }
 
-GeoRect ProgressBarRect(const GeoRect& work, int position, int upper) {
-    const int length = ProgressFillLength(work.Width(), position, upper);
+GeoRect ProgressBarRect(const GeoRect& work, int position, int lower, int upper) {
+    const int length = ProgressFillLength(work.Width(), position, lower, upper);
     return {work.left, work.top, work.left + length, work.bottom};
 }
 

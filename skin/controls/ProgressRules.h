@@ -13,13 +13,13 @@
 // a vertical bar, which is turned upright at the end.
 GeoRect ProgressWorkRect(int width, int height, bool vertical);
 
-// The filled length of a work rectangle `workWidth` wide at position `position` of upper limit `upper`:
-// workWidth * position / upper rounded to nearest, 0 when either is not above 0, never past the width. The
-// lower limit plays no part (a range of 20..100 at 60 fills 60 / 100).
-int ProgressFillLength(int workWidth, int position, int upper);
+// The filled length of a work rectangle `workWidth` wide at `position` of the range lower..upper:
+// workWidth * (position - lower) / (upper - lower) rounded to nearest, 0 for an empty or inverted range or a
+// position at or below the lower limit, never past the width (a range of 20..100 at 60 fills half).
+int ProgressFillLength(int workWidth, int position, int lower, int upper);
 
 // The filled part of the work rectangle (empty when nothing is filled).
-GeoRect ProgressBarRect(const GeoRect& work, int position, int upper);
+GeoRect ProgressBarRect(const GeoRect& work, int position, int lower, int upper);
 
 // Where the filled part of a lying-down bar ends up once turned a quarter turn counter-clockwise into
 // the upright control (width x height): at the bottom, growing upwards.

@@ -8,35 +8,37 @@ namespace {
 
 TEST(ProgressFill, LengthForRangesAndPositions) {
     struct Case {
-        int width, position, upper, length;
+        int width, position, lower, upper, length;
     } cases[] = {
-        {200, 50, 100, 100},    // half
-        {200, 60, 100, 120},    // a range 20..100 at 60: the lower limit plays no part
-        {200, 0, 100, 0},       // nothing filled
-        {200, 100, 100, 200},   // full
-        {200, 10, 0, 0},        // upper limit 0: no division, empty trough
-        {200, -5, 100, 0},      // negative position
-        {200, 10, -100, 0},     // negative upper limit
-        {395, 1, 12, 33},       // 32.9 rounds up
-        {395, 6, 12, 198},      // 197.5 rounds half away from zero
-        {10, 150, 100, 10},     // a position past the limit never runs past the bar
-        {0, 50, 100, 0},        // no width
-        {INT_MAX, INT_MAX, INT_MAX, INT_MAX}, // no overflow
+        {200, 50, 0, 100, 100},    // half
+        {200, 60, 20, 100, 100},   // 20..100 at 60 is half way, as the system draws it
+        {200, 20, 20, 100, 0},     // at the lower limit: nothing filled
+        {200, 0, 0, 100, 0},       // nothing filled
+        {200, 100, 0, 100, 200},   // full
+        {200, 10, 0, 0, 0},        // an empty range: no division, empty trough
+        {200, 10, 50, 10, 0},      // an inverted range
+        {200, -5, 0, 100, 0},      // below the range
+        {200, 0, -50, 50, 100},    // a range across zero
+        {395, 1, 0, 12, 33},       // 32.9 rounds up
+        {395, 6, 0, 12, 198},      // 197.5 rounds half away from zero
+        {10, 150, 0, 100, 10},     // a position past the limit never runs past the bar
+        {0, 50, 0, 100, 0},        // no width
+        {INT_MAX, INT_MAX, INT_MIN, INT_MAX, INT_MAX}, // no overflow
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ProgressFillLength(c.width, c.position, c.upper), c.length)
-            << c.width << " " << c.position << " " << c.upper;
+        EXPECT_EQ(ProgressFillLength(c.width, c.position, c.lower, c.upper), c.length)
+            << c.width << " " << c.position << " " << c.lower << ".." << c.upper;
 }
 
 TEST(ProgressFill, VerticalBarsAreComposedLyingDownAndFillFromTheBottom) {
     const GeoRect work = ProgressWorkRect(20, 200, true);
     EXPECT_EQ(work, (GeoRect{0, 0, 200, 20}));
     EXPECT_EQ(ProgressWorkRect(200, 20, false), (GeoRect{0, 0, 200, 20}));
-    const GeoRect lying = ProgressBarRect(work, 25, 100);
+    const GeoRect lying = ProgressBarRect(work, 25, 0, 100);
     EXPECT_EQ(lying, (GeoRect{0, 0, 50, 20}));
     // Upright in the 20 x 200 control: the lower 50 rows.
     EXPECT_EQ(UprightFromLyingDown(lying, work.Width()), (GeoRect{0, 150, 20, 200}));
-    EXPECT_FALSE(ProgressBarRect(work, 0, 100).HasArea());
+    EXPECT_FALSE(ProgressBarRect(work, 0, 0, 100).HasArea());
 }
 
 TEST(ProgressChunks, TiledStripCoversTheBarAndIsCentred) {
