@@ -12,16 +12,23 @@
 
 #include <memory>
 
+// Handles messages the way the program's loop does (keys reach the framework's dialog handling).
 inline void Pump(int ms) {
     const DWORD end = GetTickCount() + DWORD(ms);
     do {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
+        Application->ProcessMessages();
         Sleep(5);
     } while (GetTickCount() < end);
+}
+
+// Pumps until the condition holds or the time is up (Wine delivers input and paints late under load).
+template <class F> bool Eventually(F condition, int ms = 4000) {
+    const DWORD end = GetTickCount() + DWORD(ms);
+    for (;;) {
+        Pump(20);
+        if (condition()) return true;
+        if (GetTickCount() > end) return false;
+    }
 }
 
 // The colour of one screen pixel (read through a 32-bit DIB: exact under Wine).
