@@ -2,6 +2,7 @@
 
 #include "runtime/Controls.h"
 #include "skin/controls/SkinButtons.h"
+#include "skin/controls/SkinScrollbars.h"
 #include "skin/window/WinSkinForm.h"
 
 namespace {
@@ -17,6 +18,14 @@ TSkinControl* Make(const TPainterSpec& spec, TComponent* owner) {
     }
     case TPainterKind::SpeedButton: return new TSkinSpeedButton(owner);
     case TPainterKind::MenuButton: return new TSkinMenuButton(owner);
+    case TPainterKind::Scrollbar: {
+        auto* p = new TSkinScrollbar(owner);
+        p->FSingleBar = spec.SingleBar ? 1 : 0;
+        return p;
+    }
+    case TPainterKind::ListView: return new TSkinListView(owner);
+    case TPainterKind::ScControl: return new TSkinScControl(owner);
+    case TPainterKind::Sizer: return new TSkinSizer(owner);
     default: return nullptr; // painter families add their kinds here
     }
 }
@@ -37,6 +46,14 @@ TSkinControl* CreatePainter(const TPainterSpec& spec, const TPainterTarget& targ
     case TAttachMode::SpeedButton:
         if (auto* speed = dynamic_cast<TSkinSpeedButton*>(painter))
             speed->AttachSpeedButton(target.FormSkin, target.SkinData, target.Canvas);
+        break;
+    case TAttachMode::Scrollbars:
+        if (auto* scroll = dynamic_cast<TSkinScrollbar*>(painter))
+            scroll->AttachScrollbars(target.Control, target.SkinData, target.FormSkin, target.Canvas);
+        break;
+    case TAttachMode::ScControl:
+        if (auto* bar = dynamic_cast<TSkinScControl*>(painter))
+            bar->AttachScControl(target.Control, target.SkinData, target.FormSkin, target.Canvas);
         break;
     default: painter->AttachControl(target.FormSkin, target.SkinData, spec.Recolour, target.Canvas); break;
     }
