@@ -935,7 +935,7 @@ void TWinControl::Dispatch(TMessage& m) {
         if (TWinControl* root = rootOf(this)) m.Result = root->Perform(CM_DIALOGCHAR, m.WParam, m.LParam);
         return;
     default:
-        if (m.Msg >= CN_BASE && m.Msg < CN_BASE + 0x400) {
+        if (m.Msg >= CN_BASE && m.Msg < CN_BASE + CN_RANGE) {
             // A reflected notification nobody handled: the system's answer for the original message.
             TMessage original{m.Msg - CN_BASE, m.WParam, m.LParam, 0};
             if (parent_ && parent_->handle_) original.Result = DefWindowProcW(parent_->handle_, original.Msg, original.WParam, original.LParam);

@@ -47,8 +47,11 @@ constexpr UINT CM_TEXTCHANGED = CM_BASE + 15;
 constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 16;
 constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 17;
 constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 18;
-// Messages a parent reflects to the child control they concern: CN_BASE + the original message.
-constexpr UINT CN_BASE = 0xBC00;
+// Messages a parent reflects to the child control they concern: CN_BASE + the original message (below
+// CN_BASE + CN_RANGE). The range keeps clear of the CM_ messages and of the skinning engine's private
+// messages 0xBC4A..0xBC4E, whose numbers are fixed.
+constexpr UINT CN_BASE = 0xB400;
+constexpr UINT CN_RANGE = 0x400;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;

@@ -176,6 +176,11 @@ void TSkinManage::ForgetWindow(HWND window) {
     if (it != formPainters.end()) formPainters.erase(it);
 }
 
+void TSkinManage::ForgetPainter(TSkinFormPainter* painter) {
+    if (destroying_) return;
+    formPainters.erase(std::remove(formPainters.begin(), formPainters.end(), painter), formPainters.end());
+}
+
 void TSkinManage::PurgePainters() {
     if (destroying_) return;
     // Painters remove themselves through ForgetWindow when they go; what is left here is alive.

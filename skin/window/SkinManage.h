@@ -6,7 +6,10 @@
 
 #include <windows.h>
 
+#include "skin/window/SkinMessages.h"
+
 #include <memory>
+#include <string>
 #include <vector>
 
 class TCustomForm;
@@ -15,7 +18,8 @@ class TTimer;
 class TWinControl;
 
 // What the manager asks of a frame painter: the window it serves, the skin data it paints with, freeing
-// its caption buttons, detaching. The frame painter implements it.
+// its caption buttons, detaching, and what a skin change and a maximized MDI child need. The frame painter
+// (TWinSkinForm) implements it.
 class TSkinFormPainter {
 public:
     virtual ~TSkinFormPainter() = default;
@@ -24,6 +28,19 @@ public:
     virtual void FreeCaptionButtons() = 0;
     // onDestroy: the reduced detach used while the manager itself goes away.
     virtual void Detach(bool onDestroy) = 0;
+    // 6: the window is gone and the painter is to be removed and freed.
+    virtual int PainterSkinState() const { return 1; }
+    // 0 ordinary, 1 MDI frame, 2 MDI child; show state 0 normal, 1 maximized, 2 minimized.
+    virtual int PainterWindowKind() const { return 0; }
+    virtual int PainterShowState() const { return 0; }
+    virtual void PainterSetShowState(int) {}
+    virtual bool PainterHoldsRegion() const { return false; }
+    // Border sizes and caption buttons again from the skin (before PainterSkinChanged).
+    virtual void RecomputeMetrics() {}
+    virtual void PainterSkinChanged() {}
+    virtual void PainterUpdateRegion() {}
+    virtual void PainterSetCaptionStyle(bool) {}
+    virtual void PainterDropRegion() {}
 };
 
 // What the manager asks of a popup-menu painter.
@@ -31,11 +48,9 @@ class TSkinPopupPainter {
 public:
     virtual ~TSkinPopupPainter() = default;
     virtual HWND PaintedWindow() const = 0;
+    // Called before the manager frees the painter of a menu window that is being destroyed.
+    virtual void DetachPopup() {}
 };
-
-// The private messages of the skinning engine that the manager sends and posts.
-inline constexpr UINT WM_SKIN_QUERY = 0x3523;
-inline constexpr UINT WM_SKIN_ACTIVATE = 0x3503;
 
 enum TSkinAction : int { saNone = 0, saApply = 1, saRemove = 2, saReapply = 3 };
 
@@ -65,16 +80,30 @@ public:
     // Installs the main thread's window-creation hook (once).
     void InstallHook();
 
-    // Attaches a frame painter to the window and returns whether one was attached. Frame painters come
-    // with the window-skinning work; until then no window is attached and the answer is false.
+    // Attaches a frame painter (TWinSkinForm) to the window when it qualifies; returns whether one was attached.
     bool SkinWindow(HWND window);
     // A visible top-level form goes through SkinWindow.
     void SkinForm(TCustomForm* form);
+    // The framework form of the window (from the list of open forms), else the framework control stored in
+    // the window's ControlAtom property, else none.
+    TWinControl* FindFrameworkObject(HWND window) const;
+    // Whether the main skin data component lets the window be skinned (it may answer through QueryFormSkin).
+    bool CanSkinWindow(HWND window, const std::string& className);
+    // The registered component that serves the window, or none.
+    TSkinData* SelectSkinData(HWND window) const;
+    // A menu window ("#32768") that is created / destroyed: its popup painter is attached / freed.
+    void AttachPopupMenu(HWND window);
+    void DetachPopupMenu(HWND window);
+    // An MDI child is (or no longer is) maximized: the MDI children's painters adjust caption and region.
+    void SetMdiMaximized(bool state);
 
     // The first frame painter that serves the window, or none.
     TSkinFormPainter* FindFormPainter(HWND window) const;
     // Removes the window's painter from formPainters without freeing it (nothing while being destroyed).
     void ForgetWindow(HWND window);
+    // Removes that painter from formPainters without freeing it: a frame painter being destroyed calls it,
+    // so the list never holds a freed painter (a window handle may already name another window).
+    void ForgetPainter(TSkinFormPainter* painter);
     // Drops painters that were forgotten (nothing while being destroyed).
     void PurgePainters();
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "../GdiObjects.h"
 #include "skin/window/ElementPaint.h"
 
 namespace {
@@ -318,22 +319,6 @@ TEST(ElementPaint, ReadWindowTextIsWide) {
     DestroyWindow(wnd);
 }
 
-namespace {
-
-// GDI objects in use by this process: the used entries of the GDI shared handle table (GetGuiResources is
-// a stub under Wine). The table hangs off the 32-bit PEB at offset 0x94; entries are 24 bytes, the type
-// byte at offset 14 is non-zero when the entry is used.
-int GdiObjectsInUse() {
-    const std::uint8_t* peb = nullptr;
-    __asm__("movl %%fs:0x30, %0" : "=r"(peb));
-    const auto* table = *reinterpret_cast<const std::uint8_t* const*>(peb + 0x94);
-    if (!table) return -1;
-    int used = 0;
-    for (int i = 0; i < 0x10000; ++i) used += table[i * 24 + 14] != 0;
-    return used;
-}
-
-} // namespace
 
 TEST(ElementPaint, RenderersFreeEveryObjectTheyMake) {
     Surface strip = CoordinateStrip(20, 10, 2);
