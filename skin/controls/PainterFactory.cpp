@@ -1,0 +1,44 @@
+#include "skin/controls/PainterFactory.h"
+
+#include "runtime/Controls.h"
+#include "skin/controls/SkinButtons.h"
+#include "skin/window/WinSkinForm.h"
+
+namespace {
+
+// A new painter of the kind with its settings written in, or null for a kind not built.
+TSkinControl* Make(const TPainterSpec& spec, TComponent* owner) {
+    switch (spec.Kind) {
+    case TPainterKind::Button: return new TSkinButton(owner);
+    case TPainterKind::BitButton: {
+        auto* p = new TSkinBitButton(owner);
+        p->FGlyphProperty = spec.GlyphProperty;
+        return p;
+    }
+    case TPainterKind::SpeedButton: return new TSkinSpeedButton(owner);
+    case TPainterKind::MenuButton: return new TSkinMenuButton(owner);
+    default: return nullptr; // painter families add their kinds here
+    }
+}
+
+} // namespace
+
+TSkinControl* CreatePainter(const TPainterSpec& spec, const TPainterTarget& target) {
+    // A framework control owns its painter; a window painted by handle leaves it to the form skinner.
+    TComponent* owner = target.Control ? static_cast<TComponent*>(target.Control) : target.FormSkin;
+    TSkinControl* painter = Make(spec, owner);
+    if (!painter) return nullptr;
+    painter->FKind = spec.Kind;
+    painter->FRecolour = spec.Recolour;
+    switch (spec.Attach) {
+    case TAttachMode::Window:
+        painter->AttachWindow(target.Handle, target.SkinData, target.FormSkin, target.Canvas);
+        break;
+    case TAttachMode::SpeedButton:
+        if (auto* speed = dynamic_cast<TSkinSpeedButton*>(painter))
+            speed->AttachSpeedButton(target.FormSkin, target.SkinData, target.Canvas);
+        break;
+    default: painter->AttachControl(target.FormSkin, target.SkinData, spec.Recolour, target.Canvas); break;
+    }
+    return painter;
+}

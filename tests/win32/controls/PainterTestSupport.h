@@ -1,0 +1,90 @@
+// Helpers of the control-painter tests: the stored skin, a form skinner for a test form, message pumping,
+// real mouse input and pixels read back from the screen.
+#pragma once
+
+#include <windows.h>
+
+#include "runtime/Forms.h"
+#include "skin/controls/WinSubClass.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/window/WinSkinForm.h"
+#include "SkinTestSupport.h"
+
+#include <memory>
+
+inline void Pump(int ms) {
+    const DWORD end = GetTickCount() + DWORD(ms);
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(5);
+    } while (GetTickCount() < end);
+}
+
+// The colour of one screen pixel (read through a 32-bit DIB: exact under Wine).
+inline COLORREF ScreenPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), 1, -1, 1, 32, BI_RGB};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    BitBlt(dc, 0, 0, 1, 1, screen, x, y, SRCCOPY);
+    GdiFlush();
+    const std::uint32_t p = *static_cast<std::uint32_t*>(bits);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+inline void MouseTo(int x, int y) {
+    SetCursorPos(x, y);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = (x * 65535) / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = (y * 65535) / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &in, sizeof in);
+}
+
+inline void MouseButton(bool down) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &in, sizeof in);
+}
+
+inline void Key(WORD vk, bool down) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &in, sizeof in);
+}
+
+// The stored skin on a skin data component, and a form skinner (not attached to its window) whose
+// Painters list and canvas the painters use.
+struct SkinnedFormFixture {
+    StreamedSkinData skin{"    Active = False\n", StoredSkinPackage()};
+    TSkinData* Data() const { return skin.data; }
+    std::unique_ptr<TWinSkinForm> MakeSkinner(TCustomForm* form) {
+        auto skinner =
+            std::make_unique<TWinSkinForm>(nullptr, form ? form->Handle() : nullptr, form ? form->ClassName() : "");
+        skinner->SkinData = skin.data;
+        return skinner;
+    }
+};
+
+// A form made in code at a fixed place on the screen.
+inline TForm* NewForm(int left, int top, int width, int height) {
+    auto* form = new TForm(nullptr);
+    form->SetBounds(left, top, width, height);
+    form->SetBorderStyle(bsNone);
+    return form;
+}
