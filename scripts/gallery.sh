@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Screenshots of the skin gallery in out/gallery/: every page at rest, then each button of the buttons page
+# hot (mouse over it) and pressed (left button held), the raw dialog, and the whole unskinned.
+# Usage: scripts/gallery.sh [skin file]   (builds the win32 tree first when the gallery is missing)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${GRV_BUILD_ROOT:-$root/build}"
+out="$root/out/gallery"
+exe="$build/win32/tools/skin-gallery/SkinGallery.exe"
+[ -f "$exe" ] || bash "$root/scripts/build.sh" win32
+mkdir -p "$out"
+GRV_WINEPREFIX="$build/win32/wineprefix"
+source "$root/scripts/wine-env.sh"
+trap grv_wine_down EXIT
+grv_wine_up
+
+layout="$out/layout.txt"
+shot() { sleep 1.5; import -window root -display "$DISPLAY" "$out/$1.png"; }
+run_gallery() { # args: extra gallery arguments
+  rm -f "$layout"
+  wine "$exe" --raw --layout "Z:${layout}" "$@" </dev/null >/dev/null 2>&1 &
+  gallery=$!
+  for _ in $(seq 1 120); do [ -s "$layout" ] && break; sleep 0.5; done
+  [ -s "$layout" ] || { echo "gallery.sh: the gallery did not start" >&2; kill "$gallery"; exit 1; }
+}
+stop_gallery() { kill "$gallery" 2>/dev/null || true; wait "$gallery" 2>/dev/null || true; }
+
+skin=()
+[ $# -gt 0 ] && skin=("Z:$(realpath "$1")")
+run_gallery "${skin[@]}"
+shot gallery
+# Each button of the buttons page: hot, then pressed (released outside it, so nothing is clicked).
+while read -r window name x y w h; do
+  [ "$window" = ButtonsPage ] || continue
+  case "$name" in *Label|window) continue ;; esac
+  cx=$((x + w / 2)); cy=$((y + h / 2))
+  xdotool mousemove --sync "$cx" "$cy"; sleep 0.6
+  import -window root -display "$DISPLAY" -crop "$((w + 16))x$((h + 16))+$((x - 8))+$((y - 8))" "$out/hot-$name.png"
+  xdotool mousedown 1; sleep 0.6
+  import -window root -display "$DISPLAY" -crop "$((w + 16))x$((h + 16))+$((x - 8))+$((y - 8))" "$out/pressed-$name.png"
+  xdotool mousemove --sync 1270 1010; sleep 0.3; xdotool mouseup 1; sleep 0.3
+done <"$layout"
+stop_gallery
+run_gallery --unskinned
+shot gallery-unskinned
+stop_gallery
+echo "gallery.sh: screenshots in $out"

@@ -1,0 +1,52 @@
+// The skin gallery's windows: the main form (the skin data component and the switches) and one page per
+// control family, each streamed from its own form description (resources "PAGE_<NAME>", made from the
+// files in pages/).
+#pragma once
+
+#include "runtime/Buttons.h"
+#include "runtime/Forms.h"
+#include "runtime/StdCtrls.h"
+#include "skin/data/WinSkinData.h"
+
+#include <string>
+#include <vector>
+
+class TGalleryForm : public TForm {
+    GRV_CLASS(TGalleryForm)
+public:
+    explicit TGalleryForm(TComponent* owner);
+
+    TSkinData* SkinData1 = nullptr;
+    TButton* skinSwitchButton = nullptr;
+    TButton* rawDialogButton = nullptr;
+    TLabel* skinLabel = nullptr;
+
+    void skinSwitchButtonClick(TObject* Sender);
+    void rawDialogButtonClick(TObject* Sender);
+    // Shows the skin state on the switch and the label.
+    void ShowSkinState();
+    HWND RawDialog = nullptr;
+};
+
+// One family page.
+class TGalleryPage : public TForm {
+    GRV_CLASS(TGalleryPage)
+public:
+    TGalleryPage(TComponent* owner, const std::wstring& resourceName);
+    explicit TGalleryPage(TComponent* owner) : TForm(owner) {}
+};
+
+// A picture button whose picture is its "PngImage" property (skinned through the "pngbitbtn" kind).
+class TPngBitBtn : public TBitBtn {
+    GRV_CLASS(TPngBitBtn)
+public:
+    explicit TPngBitBtn(TComponent* owner);
+    ~TPngBitBtn() override;
+    TBitmap* PngImage() const { return png_.get(); }
+
+private:
+    std::unique_ptr<TBitmap> png_;
+};
+
+// The names of the page resources in the program ("PAGE_BUTTONS", ...), in resource order.
+std::vector<std::wstring> GalleryPageNames();
