@@ -125,6 +125,13 @@ void TScrollBox::Dispatch(TMessage& m) {
         TWinControl::Dispatch(m);
         UpdateScrollRange();
         return;
+    case WM_ERASEBKGND: {
+        // The window class has no brush of its own: the box's colour shows between its children.
+        RECT r = ClientRect();
+        FillRect(reinterpret_cast<HDC>(m.WParam), &r, ColorBrush());
+        m.Result = 1;
+        return;
+    }
     default: break;
     }
     TWinControl::Dispatch(m);

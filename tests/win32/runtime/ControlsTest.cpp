@@ -358,7 +358,9 @@ TEST(Controls, ScrollingControlsStreamTheirContentIntoTheirWindows) {
     EXPECT_EQ(SendMessageW(list->Handle(), LB_GETCOUNT, 0, 0), 3);
     EXPECT_EQ(memo->Text(), "first\r\nsecond");
     EXPECT_TRUE(GetWindowLongW(memo->Handle(), GWL_STYLE) & WS_VSCROLL);
-    SetWindowTextW(memo->Handle(), L"a\r\nb\r\nc");
+    // Typing (a replaced selection) changes the lines; a multi-line edit reports no change for WM_SETTEXT.
+    SendMessageW(memo->Handle(), EM_SETSEL, 0x7FFF, 0x7FFF);
+    SendMessageW(memo->Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\r\nthird"));
     EXPECT_EQ(memo->Lines()->Count(), 3);
     // The form reflects the bar's notification to it; the position moves by a page.
     SendMessageW(form.Handle(), WM_HSCROLL, SB_PAGEDOWN, reinterpret_cast<LPARAM>(bar->Handle()));
