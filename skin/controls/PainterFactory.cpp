@@ -2,6 +2,9 @@
 
 #include "runtime/Controls.h"
 #include "skin/controls/SkinButtons.h"
+#include "skin/controls/SkinChecks.h"
+#include "skin/controls/SkinPanels.h"
+#include "skin/controls/SkinTabs.h"
 #include "skin/window/WinSkinForm.h"
 
 namespace {
@@ -17,6 +20,31 @@ TSkinControl* Make(const TPainterSpec& spec, TComponent* owner) {
     }
     case TPainterKind::SpeedButton: return new TSkinSpeedButton(owner);
     case TPainterKind::MenuButton: return new TSkinMenuButton(owner);
+    case TPainterKind::CheckBox: return new TSkinCheckBox(owner);
+    case TPainterKind::RadioButton: return new TSkinRadioButton(owner);
+    case TPainterKind::GroupBox: return new TSkinGroupBox(owner);
+    case TPainterKind::Box: return new TSkinBox(owner);
+    case TPainterKind::BoxH: return new TSkinBoxH(owner);
+    case TPainterKind::Tab: {
+        auto* p = new TSkinTab(owner);
+        p->FTabMode = spec.TabMode;
+        return p;
+    }
+    case TPainterKind::TabBtn: return new TSkinTabBtn(owner);
+    case TPainterKind::Tab31: return new TSkinTab31(owner);
+    case TPainterKind::TabSheet: return new TSkinTabSheet(owner);
+    case TPainterKind::AdvPage: {
+        auto* p = new TSkinAdvPage(owner);
+        p->FTabMode = spec.TabMode;
+        return p;
+    }
+    case TPainterKind::Header: return new TSkinHeader(owner);
+    case TPainterKind::StatusBar: return new TSkinStatusBar(owner);
+    case TPainterKind::ObjImage: {
+        auto* p = new TSkinObjImage(owner);
+        p->FGlyphMode = spec.ImageKind;
+        return p;
+    }
     default: return nullptr; // painter families add their kinds here
     }
 }
