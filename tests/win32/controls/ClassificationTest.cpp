@@ -123,13 +123,14 @@ TEST(RawDialogClassification, EachButtonStyleGetsThePainterOfTheTable) {
         {IDC_RAW_AUTOCHECK, TPainterKind::CheckBox}, {IDC_RAW_3STATE, TPainterKind::CheckBox},
         {IDC_RAW_RADIO, TPainterKind::RadioButton},  {IDC_RAW_AUTORADIO, TPainterKind::RadioButton},
         {IDC_RAW_GROUP, TPainterKind::None},         {IDC_RAW_OWNERDRAW, TPainterKind::None},
-        {IDC_RAW_PICTURE, TPainterKind::None},
+        {IDC_RAW_PICTURE, TPainterKind::None},      {IDC_RAW_TABS, TPainterKind::Tab},
+        {IDC_RAW_HEADER, TPainterKind::None},       {IDC_RAW_STATUS, TPainterKind::None},
     };
     for (const auto& e : expected) {
         SCOPED_TRACE(e.id);
         HWND item = GetDlgItem(dialog, e.id);
         TSkinControl* painter = FindWindowPainter(skinner, item);
-        if (e.kind == TPainterKind::Button) {
+        if (e.kind != TPainterKind::None) {
             ASSERT_NE(painter, nullptr);
             EXPECT_EQ(SendMessageW(item, WM_SKIN_QUERY, 0, 0), 1);
         }
