@@ -1,5 +1,7 @@
 #include "RawDialog.h"
 
+#include <commctrl.h>
+
 #include <map>
 
 namespace {
@@ -27,10 +29,35 @@ HBITMAP PictureBitmap() {
     return bitmap;
 }
 
+// Tabs, header sections and status panels for the bare common controls.
+void FillBars(HWND dialog) {
+    const wchar_t* tabs[] = {L"First", L"Second", L"Third"};
+    for (int i = 0; i < 3; ++i) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(tabs[i]);
+        SendDlgItemMessageW(dialog, IDC_RAW_TABS, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+    const wchar_t* sections[] = {L"Name", L"Size", L"Date"};
+    for (int i = 0; i < 3; ++i) {
+        HDITEMW item{};
+        item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
+        item.pszText = const_cast<wchar_t*>(sections[i]);
+        item.cxy = 80;
+        item.fmt = HDF_STRING | HDF_LEFT;
+        SendDlgItemMessageW(dialog, IDC_RAW_HEADER, HDM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+    int edges[] = {120, 200, -1};
+    SendDlgItemMessageW(dialog, IDC_RAW_STATUS, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
+    SendDlgItemMessageW(dialog, IDC_RAW_STATUS, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(L"Raw status bar"));
+    SendDlgItemMessageW(dialog, IDC_RAW_STATUS, SB_SETTEXTW, 1 | SBT_POPOUT, reinterpret_cast<LPARAM>(L"Raised"));
+}
+
 INT_PTR CALLBACK RawDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_INITDIALOG:
         SendDlgItemMessageW(dialog, IDC_RAW_PICTURE, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(PictureBitmap()));
+        FillBars(dialog);
         return TRUE;
     case WM_DRAWITEM: {
         auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
@@ -53,6 +80,8 @@ INT_PTR CALLBACK RawDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lPar
 } // namespace
 
 HWND ShowRawButtonDialog(HWND owner) {
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&classes);
     HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_RAWBUTTONS), owner,
                                      RawDialogProc, 0);
     if (dialog) ShowWindow(dialog, SW_SHOW);

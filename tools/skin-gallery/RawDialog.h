@@ -1,5 +1,5 @@
 // The gallery's raw dialog: a dialog box from a dialog template with bare "Button" windows of every style,
-// for the by-handle rules (and their screenshots).
+// a bare tab control, header and status bar, for the by-handle rules (and their screenshots).
 #pragma once
 
 #include <windows.h>
@@ -17,6 +17,9 @@
 #define IDC_RAW_PICTURE 110
 #define IDC_RAW_DISABLED 111
 #define IDC_RAW_TWOLINES 112
+#define IDC_RAW_TABS 113
+#define IDC_RAW_HEADER 114
+#define IDC_RAW_STATUS 115
 
 #ifndef RC_INVOKED
 // Creates the modeless dialog from the template in this module (owned by `owner`) and shows it.
