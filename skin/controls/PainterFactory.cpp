@@ -7,12 +7,12 @@
 namespace {
 
 // A new painter of the kind with its settings written in, or null for a kind not built.
-TSkinControl* Make(const TPainterSpec& spec, TComponent* owner) {
-    switch (spec.Kind) {
+TSkinControl* Make(const TPainterChoice& choice, TComponent* owner) {
+    switch (choice.Kind) {
     case TPainterKind::Button: return new TSkinButton(owner);
     case TPainterKind::BitButton: {
         auto* p = new TSkinBitButton(owner);
-        p->FGlyphProperty = spec.GlyphProperty;
+        p->FGlyphProperty = choice.GlyphProperty;
         return p;
     }
     case TPainterKind::SpeedButton: return new TSkinSpeedButton(owner);
@@ -23,14 +23,14 @@ TSkinControl* Make(const TPainterSpec& spec, TComponent* owner) {
 
 } // namespace
 
-TSkinControl* CreatePainter(const TPainterSpec& spec, const TPainterTarget& target) {
+TSkinControl* CreatePainter(const TPainterChoice& choice, const TPainterTarget& target) {
     // A framework control owns its painter; a window painted by handle leaves it to the form skinner.
     TComponent* owner = target.Control ? static_cast<TComponent*>(target.Control) : target.FormSkin;
-    TSkinControl* painter = Make(spec, owner);
+    TSkinControl* painter = Make(choice, owner);
     if (!painter) return nullptr;
-    painter->FKind = spec.Kind;
-    painter->FRecolour = spec.Recolour;
-    switch (spec.Attach) {
+    painter->FKind = choice.Kind;
+    painter->FRecolour = choice.Recolour;
+    switch (choice.Attach) {
     case TAttachMode::Window:
         painter->AttachWindow(target.Handle, target.SkinData, target.FormSkin, target.Canvas);
         break;
@@ -38,7 +38,7 @@ TSkinControl* CreatePainter(const TPainterSpec& spec, const TPainterTarget& targ
         if (auto* speed = dynamic_cast<TSkinSpeedButton*>(painter))
             speed->AttachSpeedButton(target.FormSkin, target.SkinData, target.Canvas);
         break;
-    default: painter->AttachControl(target.FormSkin, target.SkinData, spec.Recolour, target.Canvas); break;
+    default: painter->AttachControl(target.FormSkin, target.SkinData, choice.Recolour, target.Canvas); break;
     }
     return painter;
 }

@@ -21,4 +21,4 @@ struct TPainterTarget {
     TCanvas* Canvas = nullptr;
 };
 
-TSkinControl* CreatePainter(const TPainterSpec& spec, const TPainterTarget& target);
+TSkinControl* CreatePainter(const TPainterChoice& choice, const TPainterTarget& target);

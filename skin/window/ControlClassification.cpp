@@ -36,14 +36,14 @@ void Recolour(TWinSkinForm& skinner, TControl* control) {
     if (control && skinner.SkinData) control->SetColor(skinner.SkinData->SkinColors.ButtonFace);
 }
 
-void AttachTo(TWinSkinForm& skinner, TControl* control, const TPainterSpec& spec) {
-    if (!control || spec.Kind == TPainterKind::None) return;
+void AttachTo(TWinSkinForm& skinner, TControl* control, const TPainterChoice& choice) {
+    if (!control || choice.Kind == TPainterKind::None) return;
     HWND handle = nullptr;
-    if (auto* w = dynamic_cast<TWinControl*>(control); w && spec.Attach == TAttachMode::Window) {
+    if (auto* w = dynamic_cast<TWinControl*>(control); w && choice.Attach == TAttachMode::Window) {
         handle = w->Handle();
         if (FindWindowPainter(skinner, handle)) return;
     }
-    CreatePainter(spec, TargetFor(skinner, control, handle));
+    CreatePainter(choice, TargetFor(skinner, control, handle));
 }
 
 std::vector<TControl*> ChildControls(TControl* control) {
@@ -255,22 +255,22 @@ void TWinSkinForm::ClassifyWindow(HWND handle) {
     if (d.Kind == TPainterKind::None) return;
     HWND target = d.OnFirstChild ? GetWindow(handle, GW_CHILD) : handle;
     if (!target || FindWindowPainter(*this, target)) return;
-    TPainterSpec spec;
-    spec.Kind = d.Kind;
-    spec.Attach = TAttachMode::Window;
-    CreatePainter(spec, TargetFor(*this, nullptr, target));
+    TPainterChoice choice;
+    choice.Kind = d.Kind;
+    choice.Attach = TAttachMode::Window;
+    CreatePainter(choice, TargetFor(*this, nullptr, target));
 }
 
 void TWinSkinForm::RebuildScrollPainter(HWND control) {
     for (auto it = Painters.rbegin(); it != Painters.rend(); ++it) {
         TSkinControl* old = *it;
         if (old->FHandle != control) continue;
-        TPainterSpec spec;
-        spec.Kind = old->FKind == TPainterKind::ListView ? TPainterKind::ListView : TPainterKind::Scrollbar;
-        spec.Attach = TAttachMode::Scrollbars;
+        TPainterChoice choice;
+        choice.Kind = old->FKind == TPainterKind::ListView ? TPainterKind::ListView : TPainterKind::Scrollbar;
+        choice.Attach = TAttachMode::Scrollbars;
         TControl* subject = old->FControl;
         delete old;
-        if (subject) CreatePainter(spec, TargetFor(*this, subject, nullptr));
+        if (subject) CreatePainter(choice, TargetFor(*this, subject, nullptr));
         return;
     }
 }

@@ -27,29 +27,29 @@ bool OneOf(const std::string& u, std::initializer_list<const char*> names) {
 bool Has(const TSkinFacts& skin, int member) { return (skin.SkinControls >> member) & 1u; }
 bool In(const TControlFacts& c, TControlFamily f) { return (c.Families & FamilyBit(f)) != 0; }
 
-TPainterSpec Painter(TPainterKind kind, bool recolour = false, TAttachMode attach = TAttachMode::Control) {
-    TPainterSpec p;
+TPainterChoice Painter(TPainterKind kind, bool recolour = false, TAttachMode attach = TAttachMode::Control) {
+    TPainterChoice p;
     p.Kind = kind;
     p.Recolour = recolour;
     p.Attach = attach;
     return p;
 }
 
-TRuleAction Attach(TPainterSpec p) { return TRuleAction{TRuleStep::Attach, std::move(p), {}, {}}; }
-TRuleAction AttachEachChild(TPainterSpec p) { return TRuleAction{TRuleStep::AttachEachChild, std::move(p), {}, {}}; }
+TRuleAction Attach(TPainterChoice p) { return TRuleAction{TRuleStep::Attach, std::move(p), {}, {}}; }
+TRuleAction AttachEachChild(TPainterChoice p) { return TRuleAction{TRuleStep::AttachEachChild, std::move(p), {}, {}}; }
 TRuleAction Step(TRuleStep step) { return TRuleAction{step, {}, {}, {}}; }
 TRuleAction SetProperty(std::string name, std::string value) {
     return TRuleAction{TRuleStep::SetProperty, {}, std::move(name), std::move(value)};
 }
 
-TPainterSpec Scrollbars(bool singleBar = false) {
-    TPainterSpec p = Painter(TPainterKind::Scrollbar, false, TAttachMode::Scrollbars);
+TPainterChoice Scrollbars(bool singleBar = false) {
+    TPainterChoice p = Painter(TPainterKind::Scrollbar, false, TAttachMode::Scrollbars);
     p.SingleBar = singleBar;
     return p;
 }
 
-TPainterSpec ObjImage(int imageKind) {
-    TPainterSpec p = Painter(TPainterKind::ObjImage, true);
+TPainterChoice ObjImage(int imageKind) {
+    TPainterChoice p = Painter(TPainterKind::ObjImage, true);
     p.ImageKind = imageKind;
     return p;
 }
@@ -146,7 +146,7 @@ std::vector<TRuleAction> ThirdPartyActions(const std::string& kind, const std::s
         return {Attach(Painter(K::BitButton))};
     }
     if (kind == "pngbitbtn" && Has(skin, rcButton)) {
-        TPainterSpec p = Painter(K::BitButton);
+        TPainterChoice p = Painter(K::BitButton);
         p.GlyphProperty = "PngImage";
         return {Attach(p)};
     }
@@ -162,7 +162,7 @@ std::vector<TRuleAction> ThirdPartyActions(const std::string& kind, const std::s
     if (kind == "container") return {Step(TRuleStep::SkinChildControls)};
     if (kind == "groupbox" && Has(skin, rcGroupBox)) return {Attach(Painter(K::GroupBox, true))};
     if (kind == "advpagecontrol" && Has(skin, rcTab)) {
-        TPainterSpec p = Painter(K::AdvPage, true);
+        TPainterChoice p = Painter(K::AdvPage, true);
         p.TabMode = 4;
         return {Attach(p)};
     }
@@ -193,7 +193,7 @@ int BuiltInRow(const TControlFacts& c, const std::string& u, const TSkinFacts& s
         if (In(c, cfTabbedMember)) {
             out = {Attach(Painter(c.TabStyle > 0 ? K::TabBtn : K::Tab))};
         } else {
-            TPainterSpec p = Painter(K::Tab);
+            TPainterChoice p = Painter(K::Tab);
             p.TabMode = 2;
             out = {Attach(p)};
         }
@@ -285,7 +285,7 @@ TControlDecision ClassifyControlRules(const TControlFacts& control, const TSkinF
     return d;
 }
 
-TPainterSpec EmbeddedChildPainter(const TControlFacts& child) {
+TPainterChoice EmbeddedChildPainter(const TControlFacts& child) {
     if (In(child, cfScrollingContainer)) return Painter(TPainterKind::ScControl, false, TAttachMode::ScControl);
     if (IsScrollingControl(child)) return Scrollbars();
     return {};

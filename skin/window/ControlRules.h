@@ -86,7 +86,7 @@ const char* PainterClassName(TPainterKind kind);
 enum class TAttachMode : int { Control, Window, Scrollbars, SpeedButton, ScControl };
 
 // A painter to create, with the settings written into it before it is attached.
-struct TPainterSpec {
+struct TPainterChoice {
     TPainterKind Kind = TPainterKind::None;
     bool Recolour = false;
     TAttachMode Attach = TAttachMode::Control;
@@ -94,7 +94,7 @@ struct TPainterSpec {
     bool SingleBar = false;    // "singlescrollbar"
     int ImageKind = 0;         // TSkinObjImage: 1 check box, 2 radio button, 3 check box of the "TCX" family
     std::string GlyphProperty; // TSkinBitButton: "PngImage" for "pngbitbtn"
-    bool operator==(const TPainterSpec&) const = default;
+    bool operator==(const TPainterChoice&) const = default;
 };
 
 enum class TRuleStep : int {
@@ -113,7 +113,7 @@ enum class TRuleStep : int {
 
 struct TRuleAction {
     TRuleStep Step = TRuleStep::Attach;
-    TPainterSpec Painter;   // Attach, AttachEachChild
+    TPainterChoice Painter;   // Attach, AttachEachChild
     std::string Name, Value; // SetProperty
     bool operator==(const TRuleAction&) const = default;
 };
@@ -197,7 +197,7 @@ std::vector<TRuleAction> ThirdPartyActions(const std::string& kind, const std::s
                                            const TControlFacts& control, const TSkinFacts& skin);
 
 // For "embedscrollbar": the painter of one child control.
-TPainterSpec EmbeddedChildPainter(const TControlFacts& child);
+TPainterChoice EmbeddedChildPainter(const TControlFacts& child);
 
 // What the rules read about a child window of a raw window.
 struct TWindowFacts {
