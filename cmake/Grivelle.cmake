@@ -7,6 +7,11 @@ if(GRV_WIN32)
   add_link_options(-static -static-libgcc -static-libstdc++)
   # The Wine harness: runs test programs (and anything ctest starts) in this tree's private prefix.
   set(GRV_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(GRV_WINEARCH win64)
+  else()
+    set(GRV_WINEARCH win32)
+  endif()
   set(GRV_SCRIPTS ${PROJECT_SOURCE_DIR}/scripts)
   configure_file(${PROJECT_SOURCE_DIR}/scripts/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
                  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

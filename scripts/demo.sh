@@ -14,11 +14,15 @@ py=/usr/bin/python3
 
 bash "$root/scripts/setup.sh"
 bash "$root/scripts/build.sh" all
-
-win32="$build/win32"
-grivelle="$win32/app/Grivelle.exe"
-driver="$win32/app/GrivelleDriver.exe"
-standin="$win32/tools/excel-standin/ExcelStandin.exe"
+# The program runs from its 32-bit build, or from the 64-bit build of the same sources where this kernel
+# cannot execute 32-bit programs natively (scripts/windows-tree.sh).
+tree="$(bash "$root/scripts/windows-tree.sh")"
+[ "$tree" = win32 ] || bash "$root/scripts/build.sh" "$tree"
+echo "== Windows programs from the $tree tree"
+windows="$build/$tree"
+grivelle="$windows/app/Grivelle.exe"
+driver="$windows/app/GrivelleDriver.exe"
+standin="$windows/tools/excel-standin/ExcelStandin.exe"
 for f in "$grivelle" "$driver" "$standin"; do
   [ -f "$f" ] || { echo "demo: missing $f" >&2; exit 1; }
 done
@@ -28,7 +32,8 @@ mkdir -p "$out"
 echo "== sample pictures"
 $py "$root/app/driver/make_sample_pictures.py" "$out/pictures"
 
-GRV_WINEPREFIX="$win32/wineprefix"
+GRV_WINEPREFIX="$windows/wineprefix"
+GRV_WINEARCH="$tree"
 source "$root/scripts/wine-env.sh"
 grivelle_pid=""
 finish() {
@@ -38,7 +43,7 @@ finish() {
 trap finish EXIT
 grv_wine_up || { echo "demo: could not start Wine" >&2; exit 1; }
 export GRV_WINE_SESSION=1
-bash "$root/tools/excel-standin/register.sh" "$win32/wine-run" "$standin"
+bash "$root/tools/excel-standin/register.sh" "$windows/wine-run" "$standin"
 
 # The stand-in inherits Grivelle's environment: it logs every call, writes the workbook snapshot when
 # the workbook is made visible, and answers a little slowly so that the progress bar can be seen.
@@ -54,10 +59,10 @@ wine "$driver" --folder "$(winpath "$out/pictures")" --done "$(winpath "$out/sna
      --shot-busy "$(winpath "$out/window-busy.bmp")" --shot "$(winpath "$out/window.bmp")" </dev/null
 
 echo "== skin contact sheet"
-cmake --build "$win32" --target contact_sheet_built_png >/dev/null
-cp "$win32/tests/win32/render/contact-sheet-built.png" "$out/skin-contact-sheet.png"
-cmake --build "$win32" --target contact_sheet_second_png >/dev/null
-cp "$win32/tests/win32/render/contact-sheet-second.png" "$out/skin-dark-contact-sheet.png"
+cmake --build "$windows" --target contact_sheet_built_png >/dev/null
+cp "$windows/tests/win32/render/contact-sheet-built.png" "$out/skin-contact-sheet.png"
+cmake --build "$windows" --target contact_sheet_second_png >/dev/null
+cp "$windows/tests/win32/render/contact-sheet-second.png" "$out/skin-dark-contact-sheet.png"
 
 echo "== outputs"
 $py - "$out" <<'PY'

@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(
-  cmake make ccache g++ clang libclang-rt-14-dev g++-mingw-w64-i686 googletest libgtest-dev libbenchmark-dev
-  wine wine32:i386 fonts-wine fonts-wqy-microhei
+  cmake make ccache g++ clang libclang-rt-14-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64-posix googletest libgtest-dev libbenchmark-dev
+  wine wine32:i386 wine64 fonts-wine fonts-wqy-microhei
   xvfb xauth x11-utils xdotool imagemagick
   python3 python3-openpyxl python3-pil
   locales

@@ -14,19 +14,16 @@ ctest --test-dir "$build/host" --output-on-failure -j "$(nproc)" || status=1
 echo "== fuzz smoke run"
 bash "$root/scripts/fuzz.sh" smoke || status=1
 
-echo "== win32 tests (Wine)"
-GRV_WINEPREFIX="$build/win32/wineprefix"
+# The Windows tests run from the 32-bit tree (the product's own build), or from the 64-bit build of the
+# same sources where this kernel cannot execute 32-bit programs natively (scripts/windows-tree.sh).
+tree="$(bash "$root/scripts/windows-tree.sh")"
+echo "== windows tests under Wine ($tree tree)"
+[ "$tree" = win32 ] || bash "$root/scripts/build.sh" "$tree" || exit 1
+GRV_WINEPREFIX="$build/$tree/wineprefix"
+GRV_WINEARCH="$tree"
 source "$root/scripts/wine-env.sh"
-# Where the kernel cannot run 32-bit programs, Wine runs under an instruction-set emulator: creating the
-# prefix alone takes many minutes and every test program outruns its time-out. The Windows tests are then
-# left out unless GRV_WIN32_TESTS=1 asks for them; the run says so, and the host tests still count.
-if grv_wine_emulated && [ "${GRV_WIN32_TESTS:-}" != 1 ]; then
-  echo "SKIPPED: win32 tests: this kernel cannot execute 32-bit programs, so Wine would run emulated"
-  echo "         (GRV_WIN32_TESTS=1 runs them anyway; expect their 300-second time-outs to be reached)"
-  exit $status
-fi
 trap grv_wine_down EXIT
 grv_wine_up || exit 1
 export GRV_WINE_SESSION=1
-ctest --test-dir "$build/win32" --output-on-failure || status=1
+ctest --test-dir "$build/$tree" --output-on-failure || status=1
 exit $status

@@ -1,7 +1,14 @@
 # Sourced by the Wine harness, the test runner and the demo. Needs GRV_WINEPREFIX set by the caller.
 # Provides: grv_display_up, grv_wine_up, grv_wine_down.
 
-export WINEARCH=win32
+# GRV_WINEARCH: win32 for the 32-bit tree (the product), win64 for the 64-bit test tree. A 64-bit prefix is
+# driven by the 64-bit loader directly, so nothing 32-bit has to run.
+export WINEARCH="${GRV_WINEARCH:-win32}"
+if [ "$WINEARCH" = win64 ]; then
+  export WINELOADER=/usr/lib/wine/wine64
+  wine() { /usr/lib/wine/wine64 "$@"; }
+  wineboot() { /usr/lib/wine/wine64 wineboot "$@"; }
+fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEPREFIX="$GRV_WINEPREFIX"
@@ -9,12 +16,6 @@ export WINEPREFIX="$GRV_WINEPREFIX"
 export LC_ALL=zh_CN.UTF-8
 
 _grv_started_xvfb=""
-
-# True when 32-bit programs (Wine's loader among them) run through QEMU's user-mode emulator because the
-# kernel cannot execute them: Windows programs then start and run one to two orders of magnitude slower.
-grv_wine_emulated() {
-  [ -r /proc/sys/fs/binfmt_misc/qemu-i386 ] && head -n 1 /proc/sys/fs/binfmt_misc/qemu-i386 | grep -qx enabled
-}
 
 _grv_display_alive() {
   [ -n "${DISPLAY:-}" ] && xdpyinfo -display "$DISPLAY" >/dev/null 2>&1

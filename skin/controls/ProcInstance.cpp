@@ -6,8 +6,10 @@
 #include <cstring>
 
 struct TProcInstance {
-    // pop eax; push <this>; push eax; jmp InstanceProc: the instance becomes the first argument.
-    unsigned char code[16];
+    // Puts the instance where the window handle was (the first argument) and jumps to InstanceProc; the
+    // instance knows its one window.
+    unsigned char code[24];
+    HWND window = nullptr;
     TSkinControl* painter = nullptr;
     WNDPROC previous = nullptr;
     bool unicode = true;
@@ -33,7 +35,8 @@ void FreeInstance(TProcInstance* p) {
     HeapFree(ExecutableHeap(), 0, p);
 }
 
-LRESULT __stdcall InstanceProc(TProcInstance* p, HWND h, UINT msg, WPARAM w, LPARAM l) {
+LRESULT CALLBACK InstanceProc(TProcInstance* p, UINT msg, WPARAM w, LPARAM l) {
+    HWND h = p->window;
     ++p->running;
     LRESULT result = 0;
     try {
@@ -55,21 +58,28 @@ LRESULT __stdcall InstanceProc(TProcInstance* p, HWND h, UINT msg, WPARAM w, LPA
 
 } // namespace
 
-TProcInstance* CreateProcInstance(TSkinControl* painter) {
+TProcInstance* CreateProcInstance(TSkinControl* painter, HWND window) {
     void* memory = HeapAlloc(ExecutableHeap(), HEAP_ZERO_MEMORY, sizeof(TProcInstance));
     if (!memory) return nullptr;
     auto* p = new (memory) TProcInstance;
     p->painter = painter;
+    p->window = window;
     unsigned char* c = p->code;
-    const auto self = reinterpret_cast<std::uint32_t>(p);
-    const auto target = reinterpret_cast<std::uint32_t>(&InstanceProc);
-    c[0] = 0x58; // pop eax
-    c[1] = 0x68; // push imm32
-    std::memcpy(c + 2, &self, 4);
-    c[6] = 0x50; // push eax
-    c[7] = 0xE9; // jmp rel32
-    const std::uint32_t rel = target - reinterpret_cast<std::uint32_t>(c + 12);
-    std::memcpy(c + 8, &rel, 4);
+    const auto self = reinterpret_cast<std::uintptr_t>(p);
+    const auto target = reinterpret_cast<std::uintptr_t>(&InstanceProc);
+#ifdef _WIN64
+    c[0] = 0x48; c[1] = 0xB9; // mov rcx, imm64
+    std::memcpy(c + 2, &self, 8);
+    c[10] = 0x48; c[11] = 0xB8; // mov rax, imm64
+    std::memcpy(c + 12, &target, 8);
+    c[20] = 0xFF; c[21] = 0xE0; // jmp rax
+#else
+    c[0] = 0xC7; c[1] = 0x44; c[2] = 0x24; c[3] = 0x04; // mov dword ptr [esp+4], imm32
+    std::memcpy(c + 4, &self, 4);
+    c[8] = 0xE9; // jmp rel32
+    const std::uint32_t rel = target - reinterpret_cast<std::uintptr_t>(c + 13);
+    std::memcpy(c + 9, &rel, 4);
+#endif
     FlushInstructionCache(GetCurrentProcess(), c, sizeof p->code);
     return p;
 }

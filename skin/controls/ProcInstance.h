@@ -11,8 +11,9 @@ class TSkinControl;
 
 struct TProcInstance;
 
-// A new instance routing to `painter`; `previous` is what unknown or forwarded messages go to.
-TProcInstance* CreateProcInstance(TSkinControl* painter);
+// A new instance routing the messages of `window` to `painter`; `previous` is what unknown or forwarded
+// messages go to.
+TProcInstance* CreateProcInstance(TSkinControl* painter, HWND window);
 WNDPROC ProcInstanceCode(TProcInstance* instance);
 void SetProcInstancePrevious(TProcInstance* instance, WNDPROC previous, bool unicode);
 // The painter lets go: the window procedure is put back when it is still this instance, and the instance

@@ -126,7 +126,7 @@ void TSkinControl::AttachWindow(HWND handle, TSkinData* skinData, TWinSkinForm* 
     AddToPainters();
     FUnicode = IsWindowUnicode(handle) != FALSE;
     FCaption = ReadWindowText(handle);
-    FWndProcInstance = CreateProcInstance(this);
+    FWndProcInstance = CreateProcInstance(this, handle);
     if (!FWndProcInstance) return;
     const auto code = reinterpret_cast<LONG_PTR>(ProcInstanceCode(FWndProcInstance));
     FOldWndProc = reinterpret_cast<WNDPROC>(FUnicode ? SetWindowLongPtrW(handle, GWLP_WNDPROC, code)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "SkinTestSupport.h"
+#include "../GdiObjects.h"
 
 #include "runtime/Graphics.h"
 #include "skin/window/SkinManage.h"
@@ -15,19 +16,6 @@
 #include <initializer_list>
 #include <utility>
 #include <vector>
-
-// GDI objects in use by this process: the used entries of the GDI shared handle table (GetGuiResources is
-// a stub under Wine). The table hangs off the 32-bit PEB at offset 0x94; entries are 24 bytes, the type
-// byte at offset 14 is non-zero when the entry is used.
-inline int GdiObjectsInUse() {
-    const std::uint8_t* peb = nullptr;
-    __asm__("movl %%fs:0x30, %0" : "=r"(peb));
-    const auto* table = *reinterpret_cast<const std::uint8_t* const*>(peb + 0x94);
-    if (!table) return -1;
-    int used = 0;
-    for (int i = 0; i < 0x10000; ++i) used += table[i * 24 + 14] != 0;
-    return used;
-}
 
 inline void Pump(DWORD ms) {
     const DWORD start = GetTickCount();
