@@ -87,7 +87,7 @@ TEST(PopupMenuPainter, SkinnedBorderAndItemsAndABackgroundReplacedOnEveryPaint) 
                        expectedBorder = ColorToRGB(background->Canvas()->Pixel(1, 1));
                    // The first item on the screen is what the item drawing makes of it.
                    RECT item;
-                   GetMenuItemRect(owner.handle, popup->Handle(), 0, &item);
+                   GetMenuItemRect(nullptr, popup->Handle(), 0, &item); // a popup's own window (Wine maps owner-relative)
                    const int w = item.right - item.left, h = item.bottom - item.top;
                    HDC screen = GetDC(nullptr);
                    HDC memory = CreateCompatibleDC(screen);

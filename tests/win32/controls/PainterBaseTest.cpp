@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PainterTestSupport.h"
+#include "runtime/Buttons.h"
 #include "runtime/ExtCtrls.h"
 #include "runtime/StdCtrls.h"
 #include "skin/controls/SkinButtons.h"
@@ -157,7 +158,8 @@ TEST_F(PainterBase, HugeControlsGetTheCursorPosition) {
     struct Probe : TSkinControl {
         using TSkinControl::TSkinControl;
     };
-    auto* wide = new TPanel(form);
+    // A window is never wider than 32767 pixels; a graphic control can be.
+    auto* wide = new TSpeedButton(form);
     wide->SetParent(form);
     wide->SetBounds(0, 100, 40000, 20);
     int gotX = -1, gotY = -1;
