@@ -3,6 +3,8 @@
 # Wine, types the folder into its window and presses "导入" through a driver program (no screen
 # coordinates), waits until the workbook is shown, and leaves in out/demo/:
 #   window.png           the window after the import      window-busy.png  the window during it
+#   browser.png          the folder browser opened by "打开"
+#   error-dialog.png     the error dialog of an import with 0 pictures per row
 #   workbook.xlsx        the stand-in's workbook           workbook.png     a picture of that workbook
 #   skin-contact-sheet.png   every element of the stored skin, built from the packed skin
 #   skin-dark-contact-sheet.png   the same for the second skin, Grivelle Ember (resources/skin-dark)
@@ -56,7 +58,8 @@ wine "$grivelle" </dev/null >"$out/grivelle.log" 2>&1 &
 grivelle_pid=$!
 winpath() { winepath -w "$1" 2>/dev/null; }
 wine "$driver" --folder "$(winpath "$out/pictures")" --done "$(winpath "$out/snapshot.json")" \
-     --shot-busy "$(winpath "$out/window-busy.bmp")" --shot "$(winpath "$out/window.bmp")" </dev/null
+     --shot-busy "$(winpath "$out/window-busy.bmp")" --shot "$(winpath "$out/window.bmp")" \
+     --shot-browser "$(winpath "$out/browser.bmp")" --shot-error "$(winpath "$out/error-dialog.bmp")" </dev/null
 
 echo "== skin contact sheet"
 cmake --build "$windows" --target contact_sheet_built_png >/dev/null
@@ -69,7 +72,7 @@ $py - "$out" <<'PY'
 import sys, os
 from PIL import Image
 out = sys.argv[1]
-for name in ("window", "window-busy"):
+for name in ("window", "window-busy", "browser", "error-dialog"):
     bmp = os.path.join(out, name + ".bmp")
     if os.path.exists(bmp):
         Image.open(bmp).save(os.path.join(out, name + ".png"))
@@ -81,6 +84,8 @@ $py "$root/app/driver/render_workbook.py" "$out/snapshot.json" "$out/workbook.pn
 echo
 echo "Screenshot of the window: $out/window.png"
 [ -f "$out/window-busy.png" ] && echo "The window during the import: $out/window-busy.png"
+echo "The folder browser: $out/browser.png"
+echo "The error dialog: $out/error-dialog.png"
 echo "Workbook: $out/workbook.xlsx"
 echo "Picture of the workbook: $out/workbook.png"
 echo "Contact sheet of the stored skin: $out/skin-contact-sheet.png"
