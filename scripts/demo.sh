@@ -8,6 +8,7 @@
 #   workbook.xlsx        the stand-in's workbook           workbook.png     a picture of that workbook
 #   skin-contact-sheet.png   every element of the stored skin, built from the packed skin
 #   skin-dark-contact-sheet.png   the same for the second skin, Grivelle Ember (resources/skin-dark)
+#   window-hot-close.png  the mouse over the close button   system-menu.png  the system menu opened from the icon
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${GRV_BUILD_ROOT:-$root/build}"
@@ -59,7 +60,8 @@ grivelle_pid=$!
 winpath() { winepath -w "$1" 2>/dev/null; }
 wine "$driver" --folder "$(winpath "$out/pictures")" --done "$(winpath "$out/snapshot.json")" \
      --shot-busy "$(winpath "$out/window-busy.bmp")" --shot "$(winpath "$out/window.bmp")" \
-     --shot-browser "$(winpath "$out/browser.bmp")" --shot-error "$(winpath "$out/error-dialog.bmp")" </dev/null
+     --shot-browser "$(winpath "$out/browser.bmp")" --shot-error "$(winpath "$out/error-dialog.bmp")" \
+     --shot-hot "$(winpath "$out/window-hot-close.bmp")" --shot-sysmenu "$(winpath "$out/system-menu.bmp")" </dev/null
 
 echo "== skin contact sheet"
 cmake --build "$windows" --target contact_sheet_built_png >/dev/null
@@ -72,7 +74,7 @@ $py - "$out" <<'PY'
 import sys, os
 from PIL import Image
 out = sys.argv[1]
-for name in ("window", "window-busy", "browser", "error-dialog"):
+for name in ("window", "window-busy", "browser", "error-dialog", "window-hot-close", "system-menu"):
     bmp = os.path.join(out, name + ".bmp")
     if os.path.exists(bmp):
         Image.open(bmp).save(os.path.join(out, name + ".png"))
@@ -90,3 +92,5 @@ echo "Workbook: $out/workbook.xlsx"
 echo "Picture of the workbook: $out/workbook.png"
 echo "Contact sheet of the stored skin: $out/skin-contact-sheet.png"
 echo "Contact sheet of the second skin: $out/skin-dark-contact-sheet.png"
+echo "The close button under the mouse: $out/window-hot-close.png"
+echo "The system menu opened from the icon: $out/system-menu.png"

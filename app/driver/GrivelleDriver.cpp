@@ -5,7 +5,10 @@
 // second import with 0 pictures per row and captures the error dialog (then closes it).
 //
 //   GrivelleDriver.exe --folder DIR --done FILE [--type PATTERN] [--shot-busy BMP] [--shot BMP] [--timeout MS]
-//                      [--shot-browser BMP] [--shot-error BMP]
+//                      [--shot-browser BMP] [--shot-error BMP] [--shot-hot BMP] [--shot-sysmenu BMP]
+// --shot-hot: the window with the mouse over its close button; --shot-sysmenu: the window with its system
+// menu opened from the icon (then closed again with Escape). The buttons are found where the stored skin
+// places them (its [ButtonClose] and [ButtonIcon] sections).
 #include <windows.h>
 
 #include <commctrl.h>
@@ -69,7 +72,7 @@ HWND WaitForDialog(HWND main, const std::wstring& className, DWORD timeoutMs) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    std::wstring folder, done, type, shotBusy, shot, shotBrowser, shotError;
+    std::wstring folder, done, type, shotBusy, shot, shotBrowser, shotError, shotHot, shotSysMenu;
     DWORD timeout = 120000;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::wstring key = argv[i], value = argv[i + 1];
@@ -80,6 +83,8 @@ int wmain(int argc, wchar_t** argv) {
         else if (key == L"--shot") shot = value;
         else if (key == L"--shot-browser") shotBrowser = value;
         else if (key == L"--shot-error") shotError = value;
+        else if (key == L"--shot-hot") shotHot = value;
+        else if (key == L"--shot-sysmenu") shotSysMenu = value;
         else if (key == L"--timeout") timeout = static_cast<DWORD>(std::wcstoul(value.c_str(), nullptr, 10));
     }
     if (folder.empty() || done.empty()) return Fail("usage: --folder DIR --done FILE [--type P] [--shot-busy BMP] [--shot BMP]");
@@ -123,6 +128,36 @@ int wmain(int argc, wchar_t** argv) {
         RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_FRAME | RDW_UPDATENOW);
         Sleep(500);
         if (!ui::SaveWindowBitmap(main, shot)) return Fail("could not capture the window");
+    }
+    if (!shotHot.empty() || !shotSysMenu.empty()) {
+        SetForegroundWindow(main);
+        Sleep(300);
+    }
+    RECT frame;
+    GetWindowRect(main, &frame);
+    if (!shotHot.empty()) {
+        // [ButtonClose]: right-aligned 25 pixels from the window's right edge, 19 x 21.
+        ui::MoveMouse(frame.right - 25 + 9, frame.top + 10);
+        Sleep(600);
+        if (!ui::SaveWindowBitmap(main, shotHot)) return Fail("could not capture the window");
+        ui::MoveMouse(frame.left + 100, frame.bottom + 40);
+        Sleep(400);
+    }
+    if (!shotSysMenu.empty()) {
+        // [ButtonIcon]: at (5, 2) of the window.
+        ui::ClickMouse(frame.left + 5 + 8, frame.top + 2 + 8);
+        HWND menu = nullptr;
+        ui::WaitUntil([&] { return (menu = FindWindowW(L"#32768", nullptr)) != nullptr && IsWindowVisible(menu); }, 5000);
+        if (menu == nullptr) return Fail("the system menu did not open from the icon");
+        Sleep(600);
+        RECT shotRect = frame, menuRect;
+        GetWindowRect(menu, &menuRect);
+        UnionRect(&shotRect, &frame, &menuRect);
+        InflateRect(&shotRect, 4, 4);
+        const bool saved = ui::SaveScreenBitmap(shotRect, shotSysMenu);
+        ui::PressKey(VK_ESCAPE);
+        Sleep(300);
+        if (!saved) return Fail("could not capture the system menu");
     }
     std::printf("GrivelleDriver: import done\n");
     ReportSizes("main", main);

@@ -94,6 +94,10 @@ void Press(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 bool SaveWindowBitmap(HWND window, const std::wstring& path) {
     RECT r;
     if (!GetWindowRect(window, &r)) return false;
+    return SaveScreenBitmap(r, path);
+}
+
+bool SaveScreenBitmap(const RECT& r, const std::wstring& path) {
     const int w = r.right - r.left, h = r.bottom - r.top;
     if (w <= 0 || h <= 0) return false;
     HDC screen = GetDC(nullptr);
@@ -128,6 +132,31 @@ bool SaveWindowBitmap(HWND window, const std::wstring& path) {
     DeleteObject(dib);
     ReleaseDC(nullptr, screen);
     return written;
+}
+
+void MoveMouse(int x, int y) {
+    SetCursorPos(x, y);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dwFlags = MOUSEEVENTF_MOVE; // dx, dy 0: the system reports the new position to the window below
+    SendInput(1, &move, sizeof move);
+}
+
+void ClickMouse(int x, int y) {
+    MoveMouse(x, y);
+    INPUT clicks[2]{};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, clicks, sizeof clicks[0]);
+}
+
+void PressKey(WORD virtualKey) {
+    INPUT keys[2]{};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof keys[0]);
 }
 
 } // namespace ui

@@ -46,5 +46,13 @@ bool WaitUntil(Done done, DWORD timeoutMs) {
 
 // Captures the window (frame included) from the screen into a 24-bit BMP file.
 bool SaveWindowBitmap(HWND window, const std::wstring& path);
+// Captures a rectangle of the screen into a 24-bit BMP file.
+bool SaveScreenBitmap(const RECT& rect, const std::wstring& path);
+
+// Real mouse input: the cursor moves to the screen point; a left click there.
+void MoveMouse(int x, int y);
+void ClickMouse(int x, int y);
+// A real key press and release.
+void PressKey(WORD virtualKey);
 
 } // namespace ui

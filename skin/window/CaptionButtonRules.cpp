@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-using namespace caption;
-
 namespace {
 
 bool HasSystemMenu(const CaptionWindowFacts& f) { return (f.captionBox & cbSystemMenu) != 0; }

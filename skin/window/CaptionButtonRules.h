@@ -4,16 +4,10 @@
 #pragma once
 
 #include "skin/window/ElementGeometry.h"
+#include "skin/window/FrameRules.h"
 
 #include <functional>
 #include <vector>
-
-// The frame painter's caption-box flags, border kinds and show states (same values as it keeps them).
-namespace caption {
-enum : int { cbMaximize = 1, cbMinimize = 2, cbSystemMenu = 8 };
-enum : int { bkSizeable = 0, bkSingle = 1, bkNone = 2, bkDialog = 3 };
-enum : int { ssNormal = 0, ssMaximized = 1, ssMinimized = 2 };
-} // namespace caption
 
 // Button states of non-client objects.
 inline constexpr int NCStateNormal = 1;
@@ -24,10 +18,10 @@ inline constexpr int NCStateHot = 3;
 inline constexpr int VisibilityMenuBar = 100;
 
 struct CaptionWindowFacts {
-    int showState = caption::ssNormal;
+    int showState = ssNormal;
     bool active = true;
     int captionBox = 0;
-    int borderKind = caption::bkSingle;
+    int borderKind = bkSingle;
     bool systemDialog = false;
     // An MDI frame whose active MDI child is maximized.
     bool mdiChildMaximized = false;
@@ -58,7 +52,7 @@ TButtonActionKind ActionKindOf(int action);
 // Buttons that show the window's icon instead of their bitmap.
 bool IsIconAction(int action);
 
-// A frame count from a skin file as a divisor or a frame number's upper bound: at least 1.
+// A frame count from a skin file as a frame number's upper bound: at least 1 (see FrameExtent).
 int SafeFrameCount(int frameCount);
 
 struct CaptionPlacementFacts {

@@ -6,8 +6,10 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/window/SkinWindowRules.h"
 #include "skin/window/WinSkinForm.h"
+#include "skin/window/WinSkinPopMenu.h"
 
 #include <algorithm>
+#include <memory>
 
 TSkinManage* SkinManager = nullptr;
 bool IsNTPlatform = true;
@@ -265,7 +267,11 @@ void TSkinManage::AttachPopupMenu(HWND window) {
         if (popup->PaintedWindow() == window) return;
     TSkinData* skinData = SelectSkinData(window);
     if (!skinData || skinData->IsEmpty || !PopupKindAllowed(popupKind, skinData->SkinControls)) return;
-    // No popup-menu painter exists yet: the menu keeps the system's drawing.
+    auto popup = std::make_unique<TWinSkinPopMenu>();
+    popup->Attach(window, skinData);
+    if (!popup->PaintedWindow()) return;
+    popup->menuBarMark = fromMenuBar;
+    popupPainters.push_back(popup.release());
 }
 
 void TSkinManage::DetachPopupMenu(HWND window) {

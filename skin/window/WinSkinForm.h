@@ -32,7 +32,7 @@ class TControl;
 class TCustomForm;
 class TFont;
 class TNCObject;
-class TPopupMenu;
+class TSkinMenuPopup;
 class TSkinControl;
 class TSkinData;
 class TTimer;
@@ -89,8 +89,9 @@ public:
     void DrawCaptionButtons(HDC titleDc);
     // WM_NCMOUSEMOVE, WM_NCLBUTTONDOWN/UP/DBLCLK, WM_NCRBUTTONDOWN: true when handled (result set).
     bool CaptionMouseMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    // WM_SYSCOMMAND before default processing: keyboard menu and state tracking.
-    void CaptionSysCommand(WPARAM wParam, LPARAM lParam);
+    // WM_SYSCOMMAND before default processing: keyboard menu and state tracking. True when the command was
+    // taken (Alt+Space opened the skinned system menu): then no default processing.
+    bool CaptionSysCommand(WPARAM wParam, LPARAM lParam);
     void TrackHover();               // the 250 ms timer
     void ForgetCurrentObject();      // the hover state is rebuilt by the next mouse move
     void FreeSystemMenu();
@@ -184,11 +185,13 @@ public:
 
     // --- Owned objects --------------------------------------------------------------------------------
     std::vector<TWinSysButton*> CaptionButtons; // created and freed in CaptionButtons.cpp
-    TPopupMenu* SystemMenu = nullptr;           // the skinned system-menu popup (CaptionButtons.cpp)
+    std::shared_ptr<TSkinMenuPopup> SystemMenu; // the skinned system-menu popup (CaptionButtons.cpp)
     TWinSkinMenu* MenuBar = nullptr;            // the skinned menu bar; none: no menu-bar height is reserved
     // Painters of the window's controls. Painters of framework controls are owned by their control (they
     // remove themselves from this list when freed); painters attached by window handle are owned here.
     std::vector<TSkinControl*> Painters;
+    // Code that ran a modal loop keeps this and checks it before touching the painter again.
+    std::shared_ptr<bool> AliveFlag() const { return alive_; }
 
 private:
     void ReadWindowFacts();

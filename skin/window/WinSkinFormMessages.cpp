@@ -124,8 +124,7 @@ LRESULT TWinSkinForm::WindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return Default(msg, wParam, lParam);
     case WM_SYSCOMMAND: {
         const std::shared_ptr<bool> alive = alive_;
-        CaptionSysCommand(wParam, lParam);
-        if (!*alive) return 0;
+        if (CaptionSysCommand(wParam, lParam) || !*alive) return 0;
         return Default(msg, wParam, lParam);
     }
     case WM_SKIN_MENUHOVER:

@@ -25,6 +25,7 @@ public:
     void Detach();
 
     HWND PaintedWindow() const override { return window_; }
+    void DetachPopup() override { Detach(); }
     // The composed background of the last paint (window coordinates), or null.
     TBitmap* Background() const { return background_.get(); }
 

@@ -4,8 +4,6 @@
 
 namespace {
 
-using namespace caption;
-
 constexpr int Sys = cbSystemMenu, Min = cbMinimize, Max = cbMaximize;
 
 CaptionWindowFacts Facts(int box, int show = ssNormal, bool active = true, int border = bkSingle, bool sysDlg = false) {
@@ -136,6 +134,9 @@ TEST(CaptionButtonFrames, StateFramesAndHostileFrameCounts) {
     EXPECT_EQ(ButtonTitleFrame(true, false, 4), 4);
     EXPECT_EQ(ButtonTitleFrame(false, false, 3), 1);
     // Frame counts read from a skin file are never divisors below 1.
+    EXPECT_EQ(FrameExtent(60, 3), 20);
+    EXPECT_EQ(FrameExtent(60, 0), 60);
+    EXPECT_EQ(FrameExtent(60, -3), 60);
     EXPECT_EQ(SafeFrameCount(3), 3);
     EXPECT_EQ(SafeFrameCount(0), 1);
     EXPECT_EQ(SafeFrameCount(-3), 1);
