@@ -97,3 +97,99 @@ class TTreeView : public TCustomTreeView {
 public:
     explicit TTreeView(TComponent* owner) : TCustomTreeView(owner) {}
 };
+
+// TTrackBar over the common-controls track bar. Painters read Orientation and TickMarks by name.
+enum TTrackBarOrientation { trHorizontal, trVertical };
+enum TTickMark { tmBottomRight, tmTopLeft, tmBoth };
+enum TTickStyle { tsNone, tsAuto, tsManual };
+extern const TEnumInfo TrackBarOrientationInfo;
+extern const TEnumInfo TickMarkInfo;
+extern const TEnumInfo TickStyleInfo;
+
+class TTrackBar : public TWinControl {
+    GRV_CLASS(TTrackBar)
+public:
+    explicit TTrackBar(TComponent* owner);
+    ~TTrackBar() override;
+    int Min() const { return min_; }
+    void SetMin(int v);
+    int Max() const { return max_; }
+    void SetMax(int v);
+    int Position() const;
+    void SetPosition(int v);
+    int Frequency() const { return frequency_; }
+    void SetFrequency(int v);
+    TTrackBarOrientation Orientation() const { return orientation_; }
+    void SetOrientation(TTrackBarOrientation o);
+    TTickMark TickMarks() const { return tickMarks_; }
+    void SetTickMarks(TTickMark t);
+    TTickStyle TickStyle() const { return tickStyle_; }
+    void SetTickStyle(TTickStyle t);
+
+protected:
+    void CreateParams(TCreateParams& p) override;
+    void CreateWnd() override;
+
+private:
+    int min_ = 0, max_ = 10, position_ = 0, frequency_ = 1;
+    TTrackBarOrientation orientation_ = trHorizontal;
+    TTickMark tickMarks_ = tmBottomRight;
+    TTickStyle tickStyle_ = tsAuto;
+};
+
+// TUpDown over the common-controls up-down (two arrow buttons that step a position).
+enum TUDOrientation { udVertical, udHorizontal };
+extern const TEnumInfo UDOrientationInfo;
+
+class TUpDown : public TWinControl {
+    GRV_CLASS(TUpDown)
+public:
+    explicit TUpDown(TComponent* owner);
+    ~TUpDown() override;
+    int Min() const { return min_; }
+    void SetMin(int v);
+    int Max() const { return max_; }
+    void SetMax(int v);
+    int Position() const;
+    void SetPosition(int v);
+    int Increment() const { return increment_; }
+    void SetIncrement(int v);
+    bool Wrap() const { return wrap_; }
+    void SetWrap(bool v);
+    TUDOrientation Orientation() const { return orientation_; }
+    void SetOrientation(TUDOrientation o);
+
+protected:
+    void CreateParams(TCreateParams& p) override;
+    void CreateWnd() override;
+
+private:
+    int min_ = 0, max_ = 100, position_ = 0, increment_ = 1;
+    bool wrap_ = false;
+    TUDOrientation orientation_ = udVertical;
+};
+
+// TDateTimePicker over the common-controls date-time picker. Kind dtkTime or DateMode dmUpDown: no drop-down
+// calendar (the painters read both by name).
+enum TDateTimeKind { dtkDate, dtkTime };
+enum TDTDateMode { dmComboBox, dmUpDown };
+extern const TEnumInfo DateTimeKindInfo;
+extern const TEnumInfo DTDateModeInfo;
+
+class TDateTimePicker : public TWinControl {
+    GRV_CLASS(TDateTimePicker)
+public:
+    explicit TDateTimePicker(TComponent* owner);
+    ~TDateTimePicker() override;
+    TDateTimeKind Kind() const { return kind_; }
+    void SetKind(TDateTimeKind k);
+    TDTDateMode DateMode() const { return dateMode_; }
+    void SetDateMode(TDTDateMode m);
+
+protected:
+    void CreateParams(TCreateParams& p) override;
+
+private:
+    TDateTimeKind kind_ = dtkDate;
+    TDTDateMode dateMode_ = dmComboBox;
+};

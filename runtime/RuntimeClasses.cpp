@@ -7,6 +7,7 @@
 #include "runtime/ExtCtrls.h"
 #include "runtime/Forms.h"
 #include "runtime/ImgList.h"
+#include "runtime/Spin.h"
 #include "runtime/StdCtrls.h"
 #include "runtime/Frames.h"
 #include "runtime/TabCtrls.h"
@@ -27,7 +28,8 @@ void RegisterRuntimeClasses() {
                           &TGroupBox::StaticClassInfo, &TRadioGroup::StaticClassInfo, &TCheckGroup::StaticClassInfo,
                           &TPageControl::StaticClassInfo, &TTabSheet::StaticClassInfo, &TTabControl::StaticClassInfo,
                           &TTabSet::StaticClassInfo, &TStatusBar::StaticClassInfo, &THeaderControl::StaticClassInfo,
-                          &TToolBar::StaticClassInfo, &TFrame::StaticClassInfo})
+                          &TToolBar::StaticClassInfo, &TFrame::StaticClassInfo, &TTrackBar::StaticClassInfo,
+                          &TUpDown::StaticClassInfo, &TDateTimePicker::StaticClassInfo, &TSpinEdit::StaticClassInfo})
             info();
         return true;
     }();
