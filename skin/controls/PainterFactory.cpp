@@ -2,6 +2,8 @@
 
 #include "runtime/Controls.h"
 #include "skin/controls/SkinButtons.h"
+#include "skin/controls/SkinEdits.h"
+#include "skin/controls/SkinProgress.h"
 #include "skin/window/WinSkinForm.h"
 
 namespace {
@@ -17,6 +19,12 @@ TSkinControl* Make(const TPainterChoice& choice, TComponent* owner) {
     }
     case TPainterKind::SpeedButton: return new TSkinSpeedButton(owner);
     case TPainterKind::MenuButton: return new TSkinMenuButton(owner);
+    case TPainterKind::Edit: return new TSkinEdit(owner);
+    case TPainterKind::ComBox: return new TSkinComBox(owner);
+    case TPainterKind::DateTime: return new TSkinDateTime(owner);
+    case TPainterKind::Progress: return new TSkinProgress(owner);
+    case TPainterKind::TrackBar: return new TSkinTrackBar(owner);
+    case TPainterKind::UpDown: return new TSkinUpDown(owner);
     default: return nullptr; // painter families add their kinds here
     }
 }
