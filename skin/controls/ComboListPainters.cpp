@@ -1,4 +1,13 @@
 // The seam between the combo-box painter and the painters of its list windows (the scroll-bar family).
 #include "skin/controls/SkinEdits.h"
+#include "skin/controls/SkinScrollbars.h"
 
-TSkinControl* CreateComboListPainter(TComponent*, HWND, bool, TSkinData*, TWinSkinForm*) { return nullptr; }
+// The drop-down list gets its skinned bar; the always-visible list of a simple combo box keeps the
+// system's bar.
+TSkinControl* CreateComboListPainter(TComponent* owner, HWND list, bool dropDown, TSkinData* skinData,
+                                     TWinSkinForm* formSkin) {
+    if (!dropDown || !list) return nullptr;
+    auto* painter = new TComboxScrollBar(owner);
+    painter->AttachWindow(list, skinData, formSkin, nullptr);
+    return painter;
+}

@@ -4,6 +4,7 @@
 #include "skin/controls/SkinButtons.h"
 #include "skin/controls/SkinEdits.h"
 #include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinScrollbars.h"
 #include "skin/window/WinSkinForm.h"
 
 namespace {
@@ -25,6 +26,14 @@ TSkinControl* Make(const TPainterChoice& choice, TComponent* owner) {
     case TPainterKind::Progress: return new TSkinProgress(owner);
     case TPainterKind::TrackBar: return new TSkinTrackBar(owner);
     case TPainterKind::UpDown: return new TSkinUpDown(owner);
+    case TPainterKind::Scrollbar: {
+        auto* p = new TSkinScrollbar(owner);
+        p->FSingleBar = choice.SingleBar ? 1 : 0;
+        return p;
+    }
+    case TPainterKind::ListView: return new TSkinListView(owner);
+    case TPainterKind::ScControl: return new TSkinScControl(owner);
+    case TPainterKind::Sizer: return new TSkinSizer(owner);
     default: return nullptr; // painter families add their kinds here
     }
 }
@@ -45,6 +54,14 @@ TSkinControl* CreatePainter(const TPainterChoice& choice, const TPainterTarget& 
     case TAttachMode::SpeedButton:
         if (auto* speed = dynamic_cast<TSkinSpeedButton*>(painter))
             speed->AttachSpeedButton(target.FormSkin, target.SkinData, target.Canvas);
+        break;
+    case TAttachMode::Scrollbars:
+        if (auto* scroll = dynamic_cast<TSkinScrollbar*>(painter))
+            scroll->AttachScrollbars(target.Control, target.SkinData, target.FormSkin, target.Canvas);
+        break;
+    case TAttachMode::ScControl:
+        if (auto* bar = dynamic_cast<TSkinScControl*>(painter))
+            bar->AttachScControl(target.Control, target.SkinData, target.FormSkin, target.Canvas);
         break;
     default: painter->AttachControl(target.FormSkin, target.SkinData, choice.Recolour, target.Canvas); break;
     }
