@@ -170,9 +170,10 @@ void TSkinScrollbar::AfterMessage(TMessage& m) {
             if (bar && bar->HandleAllocated()) EnableWindow(bar->Handle(), FControl->Enabled());
         break;
     case CM_RECREATEWND:
+        // The window this painter served is gone; the frame painter replaces the painter (found by that
+        // window) by a new one on the new window.
         if (FFormSkin && FFormSkin->Handle)
-            if (auto* windowed = dynamic_cast<TWinControl*>(FControl); windowed && windowed->HandleAllocated())
-                PostMessageW(FFormSkin->Handle, WM_SKIN_REBUILDSCROLL, reinterpret_cast<WPARAM>(windowed->Handle()), 0);
+            PostMessageW(FFormSkin->Handle, WM_SKIN_REBUILDSCROLL, reinterpret_cast<WPARAM>(FHandle), 0);
         return;
     case WM_SKIN_PAINTDC:
         if (m.LParam == SkinMessageTag) {

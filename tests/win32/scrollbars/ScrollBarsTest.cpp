@@ -12,6 +12,7 @@ class ScrollBars : public ::testing::Test {
 protected:
     void SetUp() override {
         form = std::make_unique<TForm>(nullptr);
+        SetCursorPos(1000, 900); // away from every bar: no part is hot
         form->SetBounds(40, 40, 640, 480);
         form->Show();
         Pump(50);
