@@ -46,6 +46,20 @@ void FillCorner(HWND window, HDC dc, const TWScrollbar& horz, const TWScrollbar&
 
 std::unique_ptr<TWScrollbar> NewBar() { return std::make_unique<TWScrollbar>(nullptr); }
 
+// Stores what a painter of a windowed control keeps; false when the control has no window of its own or the
+// painter is attached already.
+bool BindControl(TSkinControl& p, TControl* control, TSkinData* skinData, TWinSkinForm* formSkin, TCanvas* canvas) {
+    auto* windowed = dynamic_cast<TWinControl*>(control);
+    if (p.FAttached || !windowed) return false;
+    p.FSkinData = skinData;
+    p.FFormSkin = formSkin;
+    p.FCanvas = canvas;
+    p.FControl = control;
+    p.FHandle = windowed->Handle();
+    p.FUnicode = IsWindowUnicode(p.FHandle) != FALSE;
+    return true;
+}
+
 } // namespace
 
 // --- TSkinScrollbar --------------------------------------------------------------------------------------
@@ -60,13 +74,7 @@ TSkinScrollbar::TSkinScrollbar(TComponent* owner) : TSkinControl(owner) {}
 TSkinScrollbar::~TSkinScrollbar() = default;
 
 void TSkinScrollbar::AttachScrollbars(TControl* control, TSkinData* skinData, TWinSkinForm* formSkin, TCanvas*) {
-    auto* windowed = dynamic_cast<TWinControl*>(control);
-    if (FAttached || !windowed) return;
-    FSkinData = skinData;
-    FFormSkin = formSkin;
-    FControl = control;
-    FHandle = windowed->Handle();
-    FUnicode = IsWindowUnicode(FHandle) != FALSE;
+    if (!BindControl(*this, control, skinData, formSkin, nullptr)) return;
     AddToPainters();
 
     FDrawBorder = Lower(GetEnumProp(control, "BorderStyle").value_or("")) != "bsnone";
@@ -298,14 +306,7 @@ TSkinScControl::TSkinScControl(TComponent* owner) : TSkinControl(owner) {}
 TSkinScControl::~TSkinScControl() = default;
 
 void TSkinScControl::AttachScControl(TControl* control, TSkinData* skinData, TWinSkinForm* formSkin, TCanvas* canvas) {
-    auto* windowed = dynamic_cast<TWinControl*>(control);
-    if (FAttached || !windowed) return;
-    FSkinData = skinData;
-    FFormSkin = formSkin;
-    FCanvas = canvas;
-    FControl = control;
-    FHandle = windowed->Handle();
-    FUnicode = IsWindowUnicode(FHandle) != FALSE;
+    if (!BindControl(*this, control, skinData, formSkin, canvas)) return;
     AddToPainters();
     FBar = NewBar();
     FBar->Setup(this, skinData, control, TWScrollbar::kControl);
