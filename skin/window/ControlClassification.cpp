@@ -4,6 +4,7 @@
 #include "runtime/Controls.h"
 #include "runtime/Forms.h"
 #include "skin/controls/PainterFactory.h"
+#include "skin/controls/SkinScrollbars.h"
 #include "skin/controls/WinSubClass.h"
 #include "skin/data/ImgUtil.h"
 #include "skin/data/WinSkinData.h"
@@ -268,6 +269,7 @@ void TWinSkinForm::RebuildScrollPainter(HWND control) {
         TPainterChoice choice;
         choice.Kind = old->FKind == TPainterKind::ListView ? TPainterKind::ListView : TPainterKind::Scrollbar;
         choice.Attach = TAttachMode::Scrollbars;
+        if (auto* scroll = dynamic_cast<TSkinScrollbar*>(old)) choice.SingleBar = scroll->FSingleBar != 0;
         TControl* subject = old->FControl;
         delete old;
         if (subject) CreatePainter(choice, TargetFor(*this, subject, nullptr));
