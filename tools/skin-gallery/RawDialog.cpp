@@ -1,6 +1,9 @@
 #include "RawDialog.h"
 
+#include <commctrl.h>
+
 #include <map>
+#include <string>
 
 namespace {
 
@@ -27,10 +30,37 @@ HBITMAP PictureBitmap() {
     return bitmap;
 }
 
+// Enough lines in the bare list box, list view and drop-down combo box for their scroll bars to show.
+void FillScrollingControls(HWND dialog) {
+    HWND list = GetDlgItem(dialog, IDC_RAW_LISTBOX), view = GetDlgItem(dialog, IDC_RAW_LISTVIEW);
+    HWND combo = GetDlgItem(dialog, IDC_RAW_COMBO);
+    SendMessageW(list, LB_SETHORIZONTALEXTENT, 400, 0);
+    for (int c = 0; c < 4; ++c) {
+        std::wstring title = L"Column " + std::to_wstring(c + 1);
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
+        column.cx = 90;
+        column.pszText = title.data();
+        SendMessageW(view, LVM_INSERTCOLUMNW, WPARAM(c), reinterpret_cast<LPARAM>(&column));
+    }
+    for (int i = 0; i < 40; ++i) {
+        std::wstring text = L"Line " + std::to_wstring(i + 1) + L" of the raw controls, long enough to scroll";
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        LVITEMW item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = i;
+        item.pszText = text.data();
+        SendMessageW(view, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageW(combo, CB_SETCURSEL, 0, 0);
+}
+
 INT_PTR CALLBACK RawDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_INITDIALOG:
         SendDlgItemMessageW(dialog, IDC_RAW_PICTURE, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(PictureBitmap()));
+        FillScrollingControls(dialog);
         return TRUE;
     case WM_DRAWITEM: {
         auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
@@ -53,6 +83,8 @@ INT_PTR CALLBACK RawDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lPar
 } // namespace
 
 HWND ShowRawButtonDialog(HWND owner) {
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES}; // the template names SysListView32
+    InitCommonControlsEx(&classes);
     HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_RAWBUTTONS), owner,
                                      RawDialogProc, 0);
     if (dialog) ShowWindow(dialog, SW_SHOW);

@@ -17,6 +17,9 @@
 #define IDC_RAW_PICTURE 110
 #define IDC_RAW_DISABLED 111
 #define IDC_RAW_TWOLINES 112
+#define IDC_RAW_LISTBOX 140
+#define IDC_RAW_LISTVIEW 141
+#define IDC_RAW_COMBO 142
 
 #ifndef RC_INVOKED
 // Creates the modeless dialog from the template in this module (owned by `owner`) and shows it.
