@@ -170,7 +170,7 @@ TEST_F(ScrollBars, PressesScrollExactlyAsOnTheSystemBar) {
     EXPECT_FALSE(painter->FVertBar->Tracking());
 }
 
-TEST_F(ScrollBars, KeyboardScrollingRepaintsTheOverlay) {
+TEST_F(ScrollBars, AListScrolledByItselfRepaintsTheOverlay) {
     auto* list = NewListBox(10);
     TSkinScrollbar* painter = AttachScrollPainter(list);
     list->SetFocus();
@@ -180,7 +180,8 @@ TEST_F(ScrollBars, KeyboardScrollingRepaintsTheOverlay) {
     const std::vector<COLORREF> before = ScreenPixels(WindowRectOf(bar->Handle()));
     EXPECT_EQ(before, ExpectedBarPixels(list->Handle(), *bar)) << "drawn from the skin at the start";
 
-    SendKey(VK_END);
+    // The list moves its caret to the end as the End key does, and scrolls by itself.
+    SendMessageW(list->Handle(), LB_SETCURSEL, list->Items()->Count() - 1, 0);
     Pump(150);
     ASSERT_GT(GetScrollPos(list->Handle(), SB_VERT), 0);
     const std::vector<COLORREF> after = ScreenPixels(WindowRectOf(bar->Handle()));
