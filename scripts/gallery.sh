@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Screenshots of the skin gallery in out/gallery/: every page at rest, then each button of the buttons page
 # hot (mouse over it) and pressed (left button held), the raw dialog, and the whole unskinned.
-# Usage: scripts/gallery.sh [skin file]   (builds the win32 tree first when the gallery is missing)
+# Usage: scripts/gallery.sh [skin file]   (builds the Windows tree first when the gallery is missing)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${GRV_BUILD_ROOT:-$root/build}"
 out="$root/out/gallery"
-exe="$build/win32/tools/skin-gallery/SkinGallery.exe"
-[ -f "$exe" ] || bash "$root/scripts/build.sh" win32
+# The 32-bit build, or the 64-bit one where this kernel cannot execute 32-bit programs (windows-tree.sh).
+tree="$(bash "$root/scripts/windows-tree.sh")"
+exe="$build/$tree/tools/skin-gallery/SkinGallery.exe"
+[ -f "$exe" ] || bash "$root/scripts/build.sh" "$tree"
 mkdir -p "$out"
-GRV_WINEPREFIX="$build/win32/wineprefix"
+GRV_WINEPREFIX="$build/$tree/wineprefix"
+GRV_WINEARCH="$tree"
 source "$root/scripts/wine-env.sh"
 trap grv_wine_down EXIT
 grv_wine_up

@@ -62,6 +62,13 @@ _grv_prefix_init() {
   # No window manager on Xvfb: let Wine draw frames itself so non-client areas exist.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
+  # A crashing program ends at once instead of waiting in Wine's debugger (a test then fails, not times out).
+  local key
+  for key in 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
+             'HKLM\Software\Wow6432Node\Microsoft\Windows NT\CurrentVersion\AeDebug'; do
+    wine reg add "$key" /v Auto /t REG_SZ /d 0 /f </dev/null >/dev/null 2>&1
+    wine reg add "$key" /v Debugger /t REG_SZ /d '' /f </dev/null >/dev/null 2>&1
+  done
   # This Debian build does not find its own fonts (Marlett, Tahoma) where they are installed.
   cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   wineserver -w
