@@ -260,6 +260,9 @@ TEST_F(EditRangePaint, ComboWhoseEditWentFirstDetachesCleanly) {
     EXPECT_EQ(PainterOf(combo), nullptr);
 }
 
+WNDPROC editBelow = nullptr;
+LRESULT CALLBACK EditOnTop(HWND h, UINT m, WPARAM w, LPARAM l) { return CallWindowProcW(editBelow, h, m, w, l); }
+
 TEST_F(EditRangePaint, ComboEditSubclassedOnTopIsNotTakenBack) {
     auto* combo = Add<TComboBox>(8, 8, 145, 21);
     combo->SetStyle(csDropDown);
@@ -267,10 +270,8 @@ TEST_F(EditRangePaint, ComboEditSubclassedOnTopIsNotTakenBack) {
     auto* painter = dynamic_cast<TSkinComBox*>(PainterOf(combo));
     ASSERT_TRUE(painter);
     HWND edit = painter->FEditWindow;
-    static WNDPROC below = nullptr;
-    below = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit, GWLP_WNDPROC));
-    auto onTop = [](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT { return CallWindowProcW(below, h, m, w, l); };
-    const auto top = reinterpret_cast<LONG_PTR>(static_cast<WNDPROC>(onTop));
+    editBelow = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit, GWLP_WNDPROC));
+    const auto top = reinterpret_cast<LONG_PTR>(&EditOnTop);
     SetWindowLongPtrW(edit, GWLP_WNDPROC, top);
     delete painter;
     EXPECT_EQ(GetWindowLongPtrW(edit, GWLP_WNDPROC), top); // left in place; ours forwards underneath
