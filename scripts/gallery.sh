@@ -32,8 +32,17 @@ skin=()
 [ $# -gt 0 ] && skin=("Z:$(realpath "$1")")
 run_gallery "${skin[@]}"
 shot gallery
+# Each window of the gallery on top in turn (the pages open over each other): page-<caption>.png.
+for id in $(xdotool search --onlyvisible --class 'skingallery' 2>/dev/null); do
+  title="$(xdotool getwindowname "$id" 2>/dev/null | tr -c 'A-Za-z0-9\n' '-' | tr -s '-')"
+  [ -n "$title" ] || continue
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  [ "$WIDTH" -gt 100 ] && [ "$HEIGHT" -gt 60 ] || continue
+  xdotool windowraise "$id"; sleep 1
+  import -window root -display "$DISPLAY" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$out/page-${title%-}.png"
+done
 # Each button of the buttons page: hot, then pressed (released outside it, so nothing is clicked).
-while read -r window name x y w h; do
+tr -d '\r' <"$layout" | while read -r window name x y w h; do
   [ "$window" = ButtonsPage ] || continue
   case "$name" in *Label|window) continue ;; esac
   cx=$((x + w / 2)); cy=$((y + h / 2))
@@ -42,7 +51,7 @@ while read -r window name x y w h; do
   xdotool mousedown 1; sleep 0.6
   import -window root -display "$DISPLAY" -crop "$((w + 16))x$((h + 16))+$((x - 8))+$((y - 8))" "$out/pressed-$name.png"
   xdotool mousemove --sync 1270 1010; sleep 0.3; xdotool mouseup 1; sleep 0.3
-done <"$layout"
+done
 stop_gallery
 run_gallery --unskinned
 shot gallery-unskinned
