@@ -46,7 +46,8 @@ void FillScrollingControls(HWND dialog) {
     for (int i = 0; i < 40; ++i) {
         std::wstring text = L"Line " + std::to_wstring(i + 1) + L" of the raw controls, long enough to scroll";
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        for (HWND c : {combo, GetDlgItem(dialog, IDC_RAW_COMBO_DROPDOWN), GetDlgItem(dialog, IDC_RAW_COMBO_SIMPLE)})
+            SendMessageW(c, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         LVITEMW item{};
         item.mask = LVIF_TEXT;
         item.iItem = i;
@@ -54,6 +55,12 @@ void FillScrollingControls(HWND dialog) {
         SendMessageW(view, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     }
     SendMessageW(combo, CB_SETCURSEL, 0, 0);
+    SendDlgItemMessageW(dialog, IDC_RAW_COMBO_DROPDOWN, CB_SETCURSEL, 1, 0);
+    SendDlgItemMessageW(dialog, IDC_RAW_TRACKBAR, TBM_SETRANGE, TRUE, MAKELPARAM(0, 10));
+    SendDlgItemMessageW(dialog, IDC_RAW_TRACKBAR, TBM_SETPOS, TRUE, 3);
+    SendDlgItemMessageW(dialog, IDC_RAW_TRACKBAR_VERTICAL, TBM_SETRANGE, TRUE, MAKELPARAM(0, 10));
+    SendDlgItemMessageW(dialog, IDC_RAW_UPDOWN, UDM_SETRANGE32, 0, 100);
+    SendDlgItemMessageW(dialog, IDC_RAW_UPDOWN, UDM_SETPOS32, 0, 7);
 }
 
 INT_PTR CALLBACK RawDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -83,7 +90,9 @@ INT_PTR CALLBACK RawDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lPar
 } // namespace
 
 HWND ShowRawButtonDialog(HWND owner) {
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES}; // the template names SysListView32
+    // The template names SysListView32, track bars, up-downs and a date picker.
+    INITCOMMONCONTROLSEX classes{sizeof classes,
+                                 ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_DATE_CLASSES};
     InitCommonControlsEx(&classes);
     HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_RAWBUTTONS), owner,
                                      RawDialogProc, 0);

@@ -20,6 +20,13 @@
 #define IDC_RAW_LISTBOX 140
 #define IDC_RAW_LISTVIEW 141
 #define IDC_RAW_COMBO 142
+#define IDC_RAW_TRACKBAR 150
+#define IDC_RAW_TRACKBAR_VERTICAL 151
+#define IDC_RAW_UPDOWN 152
+#define IDC_RAW_DATETIME 153
+#define IDC_RAW_COMBO_DROPDOWN 154
+#define IDC_RAW_COMBO_SIMPLE 155
+#define IDC_RAW_UPDOWN_BUDDY 156
 
 #ifndef RC_INVOKED
 // Creates the modeless dialog from the template in this module (owned by `owner`) and shows it.

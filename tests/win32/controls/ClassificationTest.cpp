@@ -106,7 +106,7 @@ TEST_F(Classification, TheSkinControlEventDecidesFirst) {
     EXPECT_EQ(KindOf(*skinner, bit), TPainterKind::BitButton);
 }
 
-TEST(RawDialogClassification, EachButtonStyleGetsThePainterOfTheTable) {
+TEST(RawDialogClassification, EachWindowGetsThePainterOfTheTable) {
     SkinnedFormFixture fixture;
     HWND dialog = ShowRawButtonDialog(nullptr);
     ASSERT_NE(dialog, nullptr);
@@ -124,12 +124,17 @@ TEST(RawDialogClassification, EachButtonStyleGetsThePainterOfTheTable) {
         {IDC_RAW_RADIO, TPainterKind::RadioButton},  {IDC_RAW_AUTORADIO, TPainterKind::RadioButton},
         {IDC_RAW_GROUP, TPainterKind::None},         {IDC_RAW_OWNERDRAW, TPainterKind::None},
         {IDC_RAW_PICTURE, TPainterKind::None},
+        // By handle only combo boxes other than simple ones are skinned; bare range controls keep their look.
+        {IDC_RAW_TRACKBAR, TPainterKind::None},      {IDC_RAW_TRACKBAR_VERTICAL, TPainterKind::None},
+        {IDC_RAW_UPDOWN, TPainterKind::None},        {IDC_RAW_DATETIME, TPainterKind::None},
+        {IDC_RAW_COMBO, TPainterKind::ComBox},       {IDC_RAW_COMBO_DROPDOWN, TPainterKind::ComBox},
+        {IDC_RAW_COMBO_SIMPLE, TPainterKind::None},
     };
     for (const auto& e : expected) {
         SCOPED_TRACE(e.id);
         HWND item = GetDlgItem(dialog, e.id);
         TSkinControl* painter = FindWindowPainter(skinner, item);
-        if (e.kind == TPainterKind::Button) {
+        if (e.kind != TPainterKind::None && e.kind != TPainterKind::CheckBox && e.kind != TPainterKind::RadioButton) {
             ASSERT_NE(painter, nullptr);
             EXPECT_EQ(SendMessageW(item, WM_SKIN_QUERY, 0, 0), 1);
         }
