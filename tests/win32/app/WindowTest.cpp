@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "../GdiObjects.h"
 #include "StandinLog.h"
 #include "TestFiles.h"
 #include "UiDriver.h"
@@ -172,6 +173,29 @@ TEST_F(Grivelle, TheFolderBrowserReplacesTheFolderOnlyWhenAFolderIsChosen) {
             EXPECT_NE(GetFileAttributesW(chosen.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u) << "not a folder";
         }
     }
+}
+
+// The progress bar repaints once per picture; three imports of a large folder end with the same count.
+TEST_F(Grivelle, RepeatedImportsOfManyPicturesLeaveNoGdiObjectsBehind) {
+    for (int i = 0; i < 60; ++i) ASSERT_TRUE(WriteBmp(folder_ + L"\\p" + std::to_wstring(i) + L".jpg", 30 + i % 7 * 10, 30));
+    HANDLE watched = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process_.dwProcessId);
+    ASSERT_NE(watched, nullptr);
+    ui::SetText(Control(L"TEdit", 0), folder_);
+    std::vector<int> counts;
+    for (size_t run = 1; run <= 3; ++run) {
+        ui::Press(ui::ChildWithText(main_, L"导入"));
+        const auto shown = [&] {
+            size_t done = 0;
+            for (const auto& call : ReadStandinLog(log_)) done += call.member == "Visible" && call.args == "[true]";
+            return done == run && !IsWindowVisible(Control(L"TProgressBar", 0));
+        };
+        ASSERT_TRUE(ui::WaitUntil(shown, 120000)) << "import " << run << " did not end";
+        Sleep(300);
+        counts.push_back(GdiObjectsInUseBy(watched));
+    }
+    CloseHandle(watched);
+    ASSERT_GT(counts[0], 0);
+    EXPECT_EQ(counts, std::vector<int>(3, counts[0]));
 }
 
 TEST_F(Grivelle, TheQuitButtonEndsTheProgram) {
