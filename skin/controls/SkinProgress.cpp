@@ -135,6 +135,10 @@ bool TSkinTrackBar::BeforeMessage(TMessage& m) {
 
 LRESULT TSkinTrackBar::CustomDraw(const NMCUSTOMDRAW& cd) {
     if (cd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (cd.dwDrawStage == CDDS_PREERASE) { // the parent's face shows through around channel and ticks
+        PaintParentBackground(FHandle, cd.hdc);
+        return CDRF_SKIPDEFAULT;
+    }
     if (cd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
     switch (cd.dwItemSpec) {
     case TBCD_THUMB: DrawThumb(cd.hdc); return CDRF_SKIPDEFAULT;

@@ -210,6 +210,7 @@ TEST_F(EditRangePaint, TrackBarsOfBothOrientationsShowTheSkinThumbAndTakeKeysAnd
         t->SetMax(10);
         t->SetPosition(5);
     }
+    form->SetColor(TColor(RGB(90, 160, 60)));
     Skin();
     for (TTrackBar* t : {horizontal, vertical}) {
         SCOPED_TRACE(t == horizontal ? "horizontal" : "vertical");
@@ -218,6 +219,9 @@ TEST_F(EditRangePaint, TrackBarsOfBothOrientationsShowTheSkinThumbAndTakeKeysAnd
         SendMessageW(t->Handle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
         const POINT centre = ScreenOf(t->Handle(), (thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2);
         EXPECT_TRUE(Near(ScreenPixel(centre.x, centre.y), ThumbFrame2)) << std::hex << ScreenPixel(centre.x, centre.y);
+        // Around channel and ticks the form shows through, not the system's face colour.
+        const POINT corner = ScreenOf(t->Handle(), 1, 1), outside = ScreenOf(t->Handle(), -2, 1);
+        EXPECT_EQ(ScreenPixel(corner.x, corner.y), ScreenPixel(outside.x, outside.y));
         t->SetFocus();
         Pump(50);
         Key(VK_END, true);
