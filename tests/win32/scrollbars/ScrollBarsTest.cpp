@@ -170,7 +170,7 @@ TEST_F(ScrollBars, PressesScrollExactlyAsOnTheSystemBar) {
     EXPECT_FALSE(painter->FVertBar->Tracking());
 }
 
-TEST_F(ScrollBars, AListScrolledByItselfRepaintsTheOverlay) {
+TEST_F(ScrollBars, KeysAndTheWheelScrollTheListAndTheOverlayFollows) {
     auto* list = NewListBox(10);
     TSkinScrollbar* painter = AttachScrollPainter(list);
     list->SetFocus();
@@ -180,9 +180,15 @@ TEST_F(ScrollBars, AListScrolledByItselfRepaintsTheOverlay) {
     const std::vector<COLORREF> before = ScreenPixels(WindowRectOf(bar->Handle()));
     EXPECT_EQ(before, ExpectedBarPixels(list->Handle(), *bar)) << "drawn from the skin at the start";
 
-    // The list moves its caret to the end as the End key does, and scrolls by itself.
-    SendMessageW(list->Handle(), LB_SETCURSEL, list->Items()->Count() - 1, 0);
+    // The End key moves the caret to the last item and the list scrolls by itself. (A list without a
+    // selection only selects its caret item on the first key under Wine, so the first item is selected.)
+    SendMessageW(list->Handle(), LB_SETCURSEL, 0, 0);
+    SetForegroundWindow(form->Handle());
+    list->SetFocus();
     Pump(150);
+    SendKey(VK_END);
+    Pump(150);
+    ASSERT_EQ(SendMessageW(list->Handle(), LB_GETCURSEL, 0, 0), list->Items()->Count() - 1);
     ASSERT_GT(GetScrollPos(list->Handle(), SB_VERT), 0);
     const std::vector<COLORREF> after = ScreenPixels(WindowRectOf(bar->Handle()));
     EXPECT_NE(after, before);
