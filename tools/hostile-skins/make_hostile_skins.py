@@ -119,7 +119,8 @@ def main():
     m.write("empty-file.skn", b"", "unknown", "a file of no bytes")
     m.write("count-zero.skn", struct.pack("<I", 0), "unknown", "declared size 0, nothing to decode")
     m.write("count-only.skn", struct.pack("<I", 5000), "unknown", "a declared size and no stream: zero bits")
-    m.write("stream-cut-at-10.skn", good[:10], "unknown", "the stream cut after 6 bytes")
+    m.write("stream-cut-at-10.skn", good[:10], "loads",
+            "the stream cut after 6 bytes: the format number decodes, the rest from zero bits")
     m.write("stream-cut-in-half.skn", good[: len(good) // 2], "loads", "the stream cut in half: the tail decodes from zero bits")
     m.write("stream-cut-one-byte.skn", good[:-1], "loads", "the last byte of the stream missing")
     m.write("declared-size-huge.skn", struct.pack("<I", 0x7FFFFFFF) + good[4:], "unknown", "declared size 2 GiB")
