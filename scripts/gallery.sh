@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the skin gallery in out/gallery/: every page at rest, then each button of the buttons page
-# hot (mouse over it) and pressed (left button held), the raw dialog, and the whole unskinned.
+# hot (mouse over it) and pressed (left button held), the raw dialog, the whole unskinned, and everything
+# again in the second skin (second-*.png) with both skins side by side (gallery-both-skins.png, both-*.png).
 # Usage: scripts/gallery.sh [skin file]   (builds the Windows tree first when the gallery is missing)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -30,17 +31,20 @@ stop_gallery() { kill "$gallery" 2>/dev/null || true; wait "$gallery" 2>/dev/nul
 
 skin=()
 [ $# -gt 0 ] && skin=("Z:$(realpath "$1")")
+# Each window of the gallery on top in turn (the pages open over each other): <prefix>page-<caption>.png.
+shoot_pages() { # args: file name prefix
+  for id in $(xdotool search --onlyvisible --class 'skingallery' 2>/dev/null); do
+    title="$(xdotool getwindowname "$id" 2>/dev/null | tr -c 'A-Za-z0-9\n' '-' | tr -s '-')"
+    [ -n "$title" ] || continue
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    [ "$WIDTH" -gt 100 ] && [ "$HEIGHT" -gt 60 ] || continue
+    xdotool windowraise "$id"; sleep 1
+    import -window root -display "$DISPLAY" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$out/$1page-${title%-}.png"
+  done
+}
 run_gallery "${skin[@]}"
 shot gallery
-# Each window of the gallery on top in turn (the pages open over each other): page-<caption>.png.
-for id in $(xdotool search --onlyvisible --class 'skingallery' 2>/dev/null); do
-  title="$(xdotool getwindowname "$id" 2>/dev/null | tr -c 'A-Za-z0-9\n' '-' | tr -s '-')"
-  [ -n "$title" ] || continue
-  eval "$(xdotool getwindowgeometry --shell "$id")"
-  [ "$WIDTH" -gt 100 ] && [ "$HEIGHT" -gt 60 ] || continue
-  xdotool windowraise "$id"; sleep 1
-  import -window root -display "$DISPLAY" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$out/page-${title%-}.png"
-done
+shoot_pages ""
 # Each button of the buttons page: hot, then pressed (released outside it, so nothing is clicked).
 tr -d '\r' <"$layout" | while read -r window name x y w h; do
   [ "$window" = ButtonsPage ] || continue
@@ -56,4 +60,14 @@ stop_gallery
 run_gallery --unskinned
 shot gallery-unskinned
 stop_gallery
+# The second skin, and both skins side by side (page by page too).
+run_gallery --second
+shot gallery-second
+shoot_pages second-
+stop_gallery
+convert "$out/gallery.png" "$out/gallery-second.png" +append "$out/gallery-both-skins.png"
+for page in "$out"/page-*.png; do
+  name="$(basename "$page")"
+  [ -f "$out/second-$name" ] && convert "$page" "$out/second-$name" +append "$out/both-$name"
+done
 echo "gallery.sh: screenshots in $out"

@@ -249,6 +249,17 @@ void TSkinData::SetSkinFile(const std::string& path) {
     }
     std::vector<std::uint8_t> bytes;
     if (path.empty() || !ReadWholeFile(path, bytes)) return;
+    ReplacePackage(bytes);
+}
+
+void TSkinData::LoadPackage(const std::vector<std::uint8_t>& bytes) {
+    skinFile_.clear();
+    IsEmpty = true;
+    if (Designing()) return;
+    ReplacePackage(bytes);
+}
+
+void TSkinData::ReplacePackage(const std::vector<std::uint8_t>& bytes) {
     package_->Clear();
     if (!bytes.empty()) package_->WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
     package_->SetPosition(0);

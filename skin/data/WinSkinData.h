@@ -86,6 +86,9 @@ public:
     void Loaded() override;
     // Decodes the package stream into element records; false (and IsEmpty) when it cannot be read.
     bool LoadSkin();
+    // Replaces the package with the bytes of a skin file already in memory (a program's own resource, a
+    // copy of the stored skin), loads it and re-applies it as SkinFile does; the skin file name is cleared.
+    void LoadPackage(const std::vector<std::uint8_t>& bytes);
     void ApplySkinChange();
     // The skin manager asks whether a window of that class may be skinned.
     void QueryFormSkin(HWND window, const std::string& className, bool& doSkin);
@@ -138,6 +141,7 @@ public:
     void BuildElements(const TQuickIni& ini, const TSkinReader& reader);
 
 private:
+    void ReplacePackage(const std::vector<std::uint8_t>& bytes);
     void ReadSkinStream(TStream& stream);
     void WriteSkinStream(TStream& stream);
     bool Designing() const { return ComponentState() & csDesigning; }

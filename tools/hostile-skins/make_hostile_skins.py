@@ -17,6 +17,21 @@ import sys
 import tempfile
 
 HEADER_EXTRA = {20000: 0, 30000: 256, 40000: 80}
+MAX_ENTRIES = 1001  # names a package can hold
+
+
+def name_lines(text):
+    """The names the reader splits a directory into: lines ended by CR, LF or CR LF."""
+    count, i = 0, 0
+    while i < len(text):
+        while i < len(text) and text[i] not in b"\r\n":
+            i += 1
+        count += 1
+        if i < len(text) and text[i] == 13:
+            i += 1
+        if i < len(text) and text[i] == 10:
+            i += 1
+    return count
 
 
 # --------------------------------------------------------------------------------------------------- bytes
@@ -138,7 +153,9 @@ def main():
             "a header and nothing else")
     m.write("package-short-header.skn", m.compress(struct.pack("<i", 40000)), "loads", "4 of the 16 header bytes")
     m.write("dir-length-negative.skn", m.compress(package(entries, dir_length=-500)), "loads", "directory length -500")
-    m.write("dir-length-huge.skn", m.compress(package(entries, dir_length=0x7FFFFFF0)), "loads",
+    # Every byte after the header reads as names: more lines than a package can hold is refused, fewer load.
+    huge = package(entries, dir_length=0x7FFFFFF0)
+    m.write("dir-length-huge.skn", m.compress(huge), "unknown" if name_lines(huge[96:]) > MAX_ENTRIES else "loads",
             "directory length past the end")
     m.write("dir-length-short.skn", m.compress(package(entries, dir_length=30)), "loads",
             "directory length cutting the names: sizes read from the names' bytes")

@@ -2,14 +2,31 @@
 
 #include "RawDialog.h"
 
+#include <commdlg.h>
+
+namespace {
+std::vector<std::uint8_t> ResourceBytes(const wchar_t* name) {
+    HRSRC found = FindResourceW(MainInstance(), name, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+    HGLOBAL loaded = found ? LoadResource(MainInstance(), found) : nullptr;
+    const auto* bytes = static_cast<const std::uint8_t*>(loaded ? LockResource(loaded) : nullptr);
+    return bytes ? std::vector<std::uint8_t>(bytes, bytes + SizeofResource(MainInstance(), found)) : std::vector<std::uint8_t>{};
+}
+} // namespace
+
 const TClassInfo& TGalleryForm::StaticClassInfo() {
     static const TClassInfo& info = TClassBuilder<TGalleryForm, TForm>("TGalleryForm")
         .Field("SkinData1", &TGalleryForm::SkinData1)
         .Field("skinSwitchButton", &TGalleryForm::skinSwitchButton)
         .Field("rawDialogButton", &TGalleryForm::rawDialogButton)
+        .Field("storedSkinButton", &TGalleryForm::storedSkinButton)
+        .Field("secondSkinButton", &TGalleryForm::secondSkinButton)
+        .Field("skinFileButton", &TGalleryForm::skinFileButton)
         .Field("skinLabel", &TGalleryForm::skinLabel)
         .Method("skinSwitchButtonClick", &TGalleryForm::skinSwitchButtonClick)
         .Method("rawDialogButtonClick", &TGalleryForm::rawDialogButtonClick)
+        .Method("storedSkinButtonClick", &TGalleryForm::storedSkinButtonClick)
+        .Method("secondSkinButtonClick", &TGalleryForm::secondSkinButtonClick)
+        .Method("skinFileButtonClick", &TGalleryForm::skinFileButtonClick)
         .Register();
     return info;
 }
@@ -18,6 +35,43 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     TPngBitBtn::StaticClassInfo();
     TGalleryPage::StaticClassInfo();
     ReadFromResource();
+    storedPackage_ = SkinData1->PackageStream().Bytes();
+    secondPackage_ = ResourceBytes(L"SKIN_SECOND");
+    secondSkinButton->SetEnabled(!secondPackage_.empty());
+}
+
+void TGalleryForm::UsePackage(const std::vector<std::uint8_t>& package, const std::string& name) {
+    SkinData1->LoadPackage(package);
+    skinName_ = SkinData1->SkinName.empty() ? name : SkinData1->SkinName + " (" + name + ")";
+    SkinData1->SetActive(true);
+    ShowSkinState();
+}
+
+void TGalleryForm::storedSkinButtonClick(TObject*) { UsePackage(storedPackage_, "stored skin"); }
+
+void TGalleryForm::secondSkinButtonClick(TObject*) { UsePackage(secondPackage_, "second skin"); }
+
+void TGalleryForm::skinFileButtonClick(TObject*) {
+    wchar_t file[MAX_PATH] = {};
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = Handle();
+    dialog.lpstrFilter = L"Skin files (*.skn)\0*.skn\0All files\0*.*\0";
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    if (GetOpenFileNameW(&dialog) && !LoadSkinFile(file))
+        MessageBoxW(Handle(), L"The skin file cannot be read; the current skin stays.", L"Skin gallery", MB_ICONWARNING);
+}
+
+bool TGalleryForm::LoadSkinFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    SkinData1->SetSkinFile(AnsiFromWide(path));
+    skinName_ = SkinData1->SkinFile();
+    SkinData1->SetActive(true);
+    ShowSkinState();
+    return true;
 }
 
 void TGalleryForm::skinSwitchButtonClick(TObject*) {
@@ -33,7 +87,7 @@ void TGalleryForm::ShowSkinState() {
     const bool on = SkinData1 && SkinData1->Active();
     skinSwitchButton->SetCaption(on ? "Skin off" : "Skin on");
     std::string text = on ? "Skinned: " : "Unskinned";
-    if (on) text += SkinData1->SkinFile().empty() ? "stored skin" : SkinData1->SkinFile();
+    if (on) text += SkinData1->IsEmpty ? skinName_ + " (nothing to draw: the system draws)" : skinName_;
     skinLabel->SetCaption(text);
 }
 

@@ -19,13 +19,27 @@ public:
     TSkinData* SkinData1 = nullptr;
     TButton* skinSwitchButton = nullptr;
     TButton* rawDialogButton = nullptr;
+    TButton* storedSkinButton = nullptr;
+    TButton* secondSkinButton = nullptr;
+    TButton* skinFileButton = nullptr;
     TLabel* skinLabel = nullptr;
 
     void skinSwitchButtonClick(TObject* Sender);
     void rawDialogButtonClick(TObject* Sender);
+    void storedSkinButtonClick(TObject* Sender);
+    void secondSkinButtonClick(TObject* Sender);
+    void skinFileButtonClick(TObject* Sender);
+    // Loads a skin file while the windows are open; false (the current skin stays) when it cannot be read.
+    bool LoadSkinFile(const std::wstring& path);
     // Shows the skin state on the switch and the label.
     void ShowSkinState();
     HWND RawDialog = nullptr;
+
+private:
+    // Switches to a package held in memory and turns skinning on.
+    void UsePackage(const std::vector<std::uint8_t>& package, const std::string& name);
+    std::vector<std::uint8_t> storedPackage_, secondPackage_;
+    std::string skinName_ = "stored skin";
 };
 
 // One family page.

@@ -1,11 +1,13 @@
 // The skin gallery: every control family the engine paints, on one page per family, plus a raw dialog of
 // bare "Button" windows. For skin authors and for the tests.
 //
-//   SkinGallery.exe [skin file] [--unskinned] [--raw] [--layout FILE]
+//   SkinGallery.exe [skin file] [--second] [--unskinned] [--raw] [--layout FILE]
 //
-// A skin file that cannot be read leaves the stored skin in place. --unskinned starts with skinning off
-// (the main window's switch turns it on and off). --raw opens the raw dialog at once. --layout writes, once
-// the windows are up, one line per control: "window control left top width height" in screen pixels.
+// A skin file that cannot be read leaves the stored skin in place; --second starts with the second skin.
+// --unskinned starts with skinning off. The main window switches skinning off and on and loads the stored
+// skin, the second skin or any skin file while every window stays open. --raw opens the raw dialog at once.
+// --layout writes, once the windows are up, one line per control: "window control left top width height"
+// in screen pixels.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -24,6 +26,7 @@ struct TOptions {
     std::wstring skinFile;
     std::wstring layoutFile;
     bool unskinned = false;
+    bool second = false;
     bool raw = false;
 };
 
@@ -35,18 +38,12 @@ TOptions ParseCommandLine() {
         const std::wstring a = args[i];
         if (a == L"--unskinned") o.unskinned = true;
         else if (a == L"--raw") o.raw = true;
+        else if (a == L"--second") o.second = true;
         else if (a == L"--layout" && i + 1 < count) o.layoutFile = args[++i];
         else o.skinFile = a;
     }
     LocalFree(args);
     return o;
-}
-
-bool Readable(const std::wstring& path) {
-    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return false;
-    CloseHandle(f);
-    return true;
 }
 
 void WriteControls(std::ofstream& out, const std::string& window, TWinControl* parent) {
@@ -94,10 +91,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         TGalleryForm* form = nullptr;
         Application->CreateForm(&form);
         form->SkinData1->Skin3rd()->Add("TMenuButton=menubtn");
-        if (!options.skinFile.empty()) {
-            if (Readable(options.skinFile)) form->SkinData1->SetSkinFile(AnsiFromWide(options.skinFile));
-            else std::fprintf(stderr, "Cannot read %ls: the stored skin stays.\n", options.skinFile.c_str());
-        }
+        if (!options.skinFile.empty() && !form->LoadSkinFile(options.skinFile))
+            std::fprintf(stderr, "Cannot read %ls: the stored skin stays.\n", options.skinFile.c_str());
+        if (options.second) form->secondSkinButtonClick(form);
         if (options.unskinned) form->SkinData1->SetActive(false);
         std::vector<TCustomForm*> forms{form};
         for (const std::wstring& name : GalleryPageNames()) {

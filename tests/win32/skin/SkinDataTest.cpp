@@ -283,7 +283,7 @@ TEST(SkinData, MissingSkinFileLeavesItEmptySoActiveDoesNothing) {
     EXPECT_EQ(manager->pendingSkinData, nullptr); // nothing scheduled
 }
 
-TEST(SkinData, SkinFileLoadsTheFileAndSchedulesReapply) {
+TEST(SkinData, SkinFileAndAPackageInMemoryLoadAndScheduleReapply) {
     StreamedSkinData s("", SmallPackage());
     const auto other = MakePackage({{"skin.ini", TextBytes("[Colours]\nButtonFace=9 9 9\n")}});
     char path[MAX_PATH];
@@ -306,6 +306,13 @@ TEST(SkinData, SkinFileLoadsTheFileAndSchedulesReapply) {
     manager->RunScheduled();
     EXPECT_FALSE(manager->TimerEnabled());
     EXPECT_EQ(manager->pendingSkinData, nullptr);
+    // Back to the first package from memory: the file name goes, the colours come back.
+    s.data->LoadPackage(SmallPackage());
+    EXPECT_TRUE(s.data->SkinFile().empty());
+    EXPECT_FALSE(s.data->IsEmpty);
+    EXPECT_NE(s.data->SkinColors.ButtonFace, MakeRGB(9, 9, 9));
+    EXPECT_EQ(manager->pendingAction, saReapply);
+    manager->RunScheduled();
     manager->runState = savedRunState;
     std::remove(file.c_str());
 }
