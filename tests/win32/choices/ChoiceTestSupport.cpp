@@ -152,12 +152,3 @@ void PressKeys(std::initializer_list<WORD> keys) {
     Pump(120);
 }
 
-int GdiObjectsInUse() {
-    const std::uint8_t* peb = nullptr;
-    __asm__("movl %%fs:0x30, %0" : "=r"(peb));
-    const auto* table = *reinterpret_cast<const std::uint8_t* const*>(peb + 0x94);
-    if (!table) return -1;
-    int used = 0;
-    for (int i = 0; i < 0x10000; ++i) used += table[i * 24 + 14] != 0;
-    return used;
-}

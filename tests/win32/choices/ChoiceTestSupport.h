@@ -2,6 +2,8 @@
 // the screen, real mouse and keyboard input, and the process's GDI object count.
 #pragma once
 
+#include "../GdiObjects.h"
+
 #include <windows.h>
 
 #include "runtime/Forms.h"
@@ -40,5 +42,3 @@ void MoveMouse(HWND window, int x, int y);
 void Click(HWND window, int x, int y);
 void PressKeys(std::initializer_list<WORD> keys);
 
-// GDI objects in use by this process (the GDI handle table; GetGuiResources is a stub under Wine).
-int GdiObjectsInUse();
