@@ -11,6 +11,7 @@ struct Fixture {
     std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
     TCanvas canvas;
     Fixture() {
+        ParkMouse(); // a box under the cursor would show its hot frame
         form->SetBounds(40, 40, 520, 420);
         form->Show();
     }

@@ -55,14 +55,12 @@ TSkinData& SkinWithoutChoiceBitmaps() {
     return data;
 }
 
+// Through the framework's own loop, as the program runs: keys reach the controls' key handling (Ctrl+Tab
+// between pages, arrows between radio buttons) before the system's.
 void Pump(int ms) {
     DWORD end = GetTickCount() + DWORD(ms);
     do {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
+        Application->ProcessMessages();
         Sleep(5);
     } while (GetTickCount() < end);
 }
@@ -116,6 +114,15 @@ void MoveMouse(HWND window, int x, int y) {
     RECT r;
     GetWindowRect(window, &r);
     SetCursorPos(r.left + x, r.top + y);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &in, sizeof in);
+    Pump(80);
+}
+
+void ParkMouse() {
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     INPUT in{};
     in.type = INPUT_MOUSE;
     in.mi.dwFlags = MOUSEEVENTF_MOVE;

@@ -39,6 +39,9 @@ template <class Paint> ScreenPixels Render(int w, int h, Paint paint) {
 
 // Real input: the cursor moved to a point of a window, a left click there, keys pressed and released.
 void MoveMouse(HWND window, int x, int y);
+// The cursor to the screen's bottom-right corner, away from every test window (one that appears under the
+// cursor takes a mouse move and shows its hot look).
+void ParkMouse();
 void Click(HWND window, int x, int y);
 void PressKeys(std::initializer_list<WORD> keys);
 
