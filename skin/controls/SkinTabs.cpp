@@ -172,6 +172,8 @@ bool TSkinTab::CloseClickedTab(const TMessage& m) {
     for (int i = 0; i < pages->PageCount(); ++i)
         if (pages->Pages(i) == page) {
             delete page;
+            // The boxes of the later tabs moved: none is hit again until the row is painted anew.
+            if (*alive) FCloseRects.clear();
             break;
         }
     return true;
@@ -186,6 +188,7 @@ bool TSkinTab::BeforeMessage(TMessage& m) {
         m.Result = 1;
         return false;
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: // the second of two quick clicks (the tab window asks for double clicks)
         if (FCloseBoxes && CloseClickedTab(m)) {
             m.Result = 0;
             return false; // nothing of the painter is touched after the page went
