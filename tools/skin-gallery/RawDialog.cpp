@@ -93,6 +93,10 @@ INT_PTR CALLBACK RawDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lPar
         SendDlgItemMessageW(dialog, IDC_RAW_PICTURE, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(PictureBitmap()));
         FillScrollingControls(dialog);
         FillBars(dialog);
+        // the skin's checked and indeterminate boxes next to the unchecked ones
+        CheckDlgButton(dialog, IDC_RAW_AUTOCHECK, BST_CHECKED);
+        CheckDlgButton(dialog, IDC_RAW_3STATE, BST_INDETERMINATE);
+        CheckDlgButton(dialog, IDC_RAW_AUTORADIO, BST_CHECKED);
         return TRUE;
     case WM_DRAWITEM: {
         auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
