@@ -186,6 +186,7 @@ const TClassInfo& TGroupBox::StaticClassInfo() {
 TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TCustomControl(owner) {
     width_ = 185;
     height_ = 105;
+    parentColor_ = true; // no colour of its own: the labels inside take the parent's
 }
 
 TCustomGroupBox::~TCustomGroupBox() { DestroyHandle(); }

@@ -13,6 +13,7 @@ const TClassInfo& TFrame::StaticClassInfo() {
 TCustomFrame::TCustomFrame(TComponent* owner) : TCustomControl(owner) {
     width_ = 320;
     height_ = 240;
+    parentColor_ = true; // a fragment of the form it is placed on: its background follows that form's
 }
 
 TCustomFrame::~TCustomFrame() { DestroyHandle(); }

@@ -28,6 +28,7 @@ TTabRow::TTabRow(TComponent* owner) : TWinControl(owner), tabs_(std::make_unique
     width_ = 289;
     height_ = 193;
     tabStop_ = true;
+    parentColor_ = true;
     static const bool loaded = [] {
         INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES};
         return InitCommonControlsEx(&icc) != FALSE;
@@ -187,7 +188,10 @@ const TClassInfo& TTabSheet::StaticClassInfo() {
     return info;
 }
 
-TTabSheet::TTabSheet(TComponent* owner) : TCustomControl(owner) { visible_ = false; }
+TTabSheet::TTabSheet(TComponent* owner) : TCustomControl(owner) {
+    visible_ = false;
+    parentColor_ = true; // pages (and the labels on them) in the colour of the form around the tabs
+}
 
 TTabSheet::~TTabSheet() {
     if (pageControl_) pageControl_->removePage(this);

@@ -5,6 +5,9 @@
 #include "skin/controls/SkinEdits.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScrollbars.h"
+#include "skin/controls/SkinChecks.h"
+#include "skin/controls/SkinPanels.h"
+#include "skin/controls/SkinTabs.h"
 #include "skin/window/WinSkinForm.h"
 
 namespace {
@@ -34,6 +37,31 @@ TSkinControl* Make(const TPainterChoice& choice, TComponent* owner) {
     case TPainterKind::ListView: return new TSkinListView(owner);
     case TPainterKind::ScControl: return new TSkinScControl(owner);
     case TPainterKind::Sizer: return new TSkinSizer(owner);
+    case TPainterKind::CheckBox: return new TSkinCheckBox(owner);
+    case TPainterKind::RadioButton: return new TSkinRadioButton(owner);
+    case TPainterKind::GroupBox: return new TSkinGroupBox(owner);
+    case TPainterKind::Box: return new TSkinBox(owner);
+    case TPainterKind::BoxH: return new TSkinBoxH(owner);
+    case TPainterKind::Tab: {
+        auto* p = new TSkinTab(owner);
+        p->FTabMode = choice.TabMode;
+        return p;
+    }
+    case TPainterKind::TabBtn: return new TSkinTabBtn(owner);
+    case TPainterKind::Tab31: return new TSkinTab31(owner);
+    case TPainterKind::TabSheet: return new TSkinTabSheet(owner);
+    case TPainterKind::AdvPage: {
+        auto* p = new TSkinAdvPage(owner);
+        p->FTabMode = choice.TabMode;
+        return p;
+    }
+    case TPainterKind::Header: return new TSkinHeader(owner);
+    case TPainterKind::StatusBar: return new TSkinStatusBar(owner);
+    case TPainterKind::ObjImage: {
+        auto* p = new TSkinObjImage(owner);
+        p->FGlyphMode = choice.ImageKind;
+        return p;
+    }
     default: return nullptr; // painter families add their kinds here
     }
 }

@@ -63,11 +63,40 @@ void FillScrollingControls(HWND dialog) {
     SendDlgItemMessageW(dialog, IDC_RAW_UPDOWN, UDM_SETPOS32, 0, 7);
 }
 
+// Tabs, header sections and status panels for the bare common controls.
+void FillBars(HWND dialog) {
+    const wchar_t* tabs[] = {L"First", L"Second", L"Third"};
+    for (int i = 0; i < 3; ++i) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(tabs[i]);
+        SendDlgItemMessageW(dialog, IDC_RAW_TABS, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+    const wchar_t* sections[] = {L"Name", L"Size", L"Date"};
+    for (int i = 0; i < 3; ++i) {
+        HDITEMW item{};
+        item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
+        item.pszText = const_cast<wchar_t*>(sections[i]);
+        item.cxy = 80;
+        item.fmt = HDF_STRING | HDF_LEFT;
+        SendDlgItemMessageW(dialog, IDC_RAW_HEADER, HDM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+    int edges[] = {120, 200, -1};
+    SendDlgItemMessageW(dialog, IDC_RAW_STATUS, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
+    SendDlgItemMessageW(dialog, IDC_RAW_STATUS, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(L"Raw status bar"));
+    SendDlgItemMessageW(dialog, IDC_RAW_STATUS, SB_SETTEXTW, 1 | SBT_POPOUT, reinterpret_cast<LPARAM>(L"Raised"));
+}
+
 INT_PTR CALLBACK RawDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_INITDIALOG:
         SendDlgItemMessageW(dialog, IDC_RAW_PICTURE, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(PictureBitmap()));
         FillScrollingControls(dialog);
+        FillBars(dialog);
+        // the skin's checked and indeterminate boxes next to the unchecked ones
+        CheckDlgButton(dialog, IDC_RAW_AUTOCHECK, BST_CHECKED);
+        CheckDlgButton(dialog, IDC_RAW_3STATE, BST_INDETERMINATE);
+        CheckDlgButton(dialog, IDC_RAW_AUTORADIO, BST_CHECKED);
         return TRUE;
     case WM_DRAWITEM: {
         auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
@@ -90,9 +119,10 @@ INT_PTR CALLBACK RawDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lPar
 } // namespace
 
 HWND ShowRawButtonDialog(HWND owner) {
-    // The template names SysListView32, track bars, up-downs and a date picker.
-    INITCOMMONCONTROLSEX classes{sizeof classes,
-                                 ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_DATE_CLASSES};
+    // The template names SysListView32, track bars, up-downs, a date picker, a tab control, a header and a
+    // status bar.
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS |
+                                                     ICC_DATE_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&classes);
     HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_RAWBUTTONS), owner,
                                      RawDialogProc, 0);

@@ -1,5 +1,5 @@
 // The gallery's raw dialog: a dialog box from a dialog template with bare "Button" windows of every style,
-// for the by-handle rules (and their screenshots).
+// a bare tab control, header and status bar, for the by-handle rules (and their screenshots).
 #pragma once
 
 #include <windows.h>
@@ -27,6 +27,9 @@
 #define IDC_RAW_COMBO_DROPDOWN 154
 #define IDC_RAW_COMBO_SIMPLE 155
 #define IDC_RAW_UPDOWN_BUDDY 156
+#define IDC_RAW_TABS 113
+#define IDC_RAW_HEADER 114
+#define IDC_RAW_STATUS 115
 
 #ifndef RC_INVOKED
 // Creates the modeless dialog from the template in this module (owned by `owner`) and shows it.

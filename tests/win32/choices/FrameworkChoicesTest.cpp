@@ -2,6 +2,8 @@
 #include "runtime/BarCtrls.h"
 #include "runtime/CheckCtrls.h"
 #include "runtime/Forms.h"
+#include "runtime/Frames.h"
+#include "runtime/StdCtrls.h"
 #include "runtime/TabCtrls.h"
 
 #include <commctrl.h>
@@ -128,4 +130,39 @@ TEST(FrameworkChoices, StatusBarPanelsAndHeaderSections) {
     header->Sections()->Add("Name");
     header->Sections()->Add("Size");
     EXPECT_EQ(SendMessageW(header->Handle(), HDM_GETITEMCOUNT, 0, 0), 2);
+}
+
+// Containers without a colour of their own (frames, group boxes, page controls and their pages) follow the
+// form's colour, so that a label on them is drawn on the form's background when the form is recoloured.
+TEST(FrameworkChoices, ContainersAndTheirLabelsFollowTheFormsColour) {
+    auto form = MakeForm();
+    auto* frame = new TFrame(form.get());
+    frame->SetParent(form.get());
+    auto* group = new TGroupBox(form.get());
+    group->SetParent(frame);
+    auto* pages = new TPageControl(form.get());
+    pages->SetParent(form.get());
+    auto* sheet = new TTabSheet(form.get());
+    sheet->SetPageControl(pages);
+    TControl* holders[] = {frame, group, sheet};
+    std::vector<TLabel*> labels;
+    for (TControl* holder : holders) {
+        auto* label = new TLabel(form.get());
+        label->SetParent(static_cast<TWinControl*>(holder));
+        labels.push_back(label);
+    }
+    const TColor face = TColor(0xF9F2EC);
+    form->SetColor(face);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(holders[i]->Color(), face);
+        EXPECT_EQ(labels[i]->Color(), face);
+    }
+    // a colour of its own stays
+    auto* own = new TGroupBox(form.get());
+    own->SetColor(clWindow);
+    own->SetParent(form.get());
+    form->SetColor(clBtnFace);
+    EXPECT_EQ(own->Color(), clWindow);
+    EXPECT_EQ(labels[2]->Color(), clBtnFace);
 }

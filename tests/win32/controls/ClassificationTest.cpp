@@ -123,7 +123,8 @@ TEST(RawDialogClassification, EachWindowGetsThePainterOfTheTable) {
         {IDC_RAW_AUTOCHECK, TPainterKind::CheckBox}, {IDC_RAW_3STATE, TPainterKind::CheckBox},
         {IDC_RAW_RADIO, TPainterKind::RadioButton},  {IDC_RAW_AUTORADIO, TPainterKind::RadioButton},
         {IDC_RAW_GROUP, TPainterKind::None},         {IDC_RAW_OWNERDRAW, TPainterKind::None},
-        {IDC_RAW_PICTURE, TPainterKind::None},
+        {IDC_RAW_PICTURE, TPainterKind::None},      {IDC_RAW_TABS, TPainterKind::Tab},
+        {IDC_RAW_HEADER, TPainterKind::None},       {IDC_RAW_STATUS, TPainterKind::None},
         // By handle only combo boxes other than simple ones are skinned; bare range controls keep their look.
         {IDC_RAW_TRACKBAR, TPainterKind::None},      {IDC_RAW_TRACKBAR_VERTICAL, TPainterKind::None},
         {IDC_RAW_UPDOWN, TPainterKind::None},        {IDC_RAW_DATETIME, TPainterKind::None},
@@ -134,7 +135,7 @@ TEST(RawDialogClassification, EachWindowGetsThePainterOfTheTable) {
         SCOPED_TRACE(e.id);
         HWND item = GetDlgItem(dialog, e.id);
         TSkinControl* painter = FindWindowPainter(skinner, item);
-        if (e.kind != TPainterKind::None && e.kind != TPainterKind::CheckBox && e.kind != TPainterKind::RadioButton) {
+        if (e.kind != TPainterKind::None) {
             ASSERT_NE(painter, nullptr);
             EXPECT_EQ(SendMessageW(item, WM_SKIN_QUERY, 0, 0), 1);
         }
