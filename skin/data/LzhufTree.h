@@ -42,12 +42,20 @@ public:
     void Reset();
 
     // Adds one to the symbol's frequency and restores the order, swapping nodes as needed.
-    void Update(int symbol);
+    void Update(int symbol) {
+        if (freq_[Root] == MaxFrequency) Rebuild();
+        int c = parent_[symbol + TableSize];
+        do {
+            const unsigned k = ++freq_[c];
+            if (k > freq_[c + 1]) c = MoveUp(c, k);
+            c = parent_[c];
+        } while (c != 0);
+    }
 
     // Decodes one symbol and updates the tree for it. The walk from the root takes one bit per level
     // (0: son, 1: son + 1) from a source that holds its next bits left-aligned in `bits.bits` (`bits.count`
     // of them) and tops them up to at least 57 with `bits.Fill()`. The first levels come from a table of the
-    // tree's top; the update follows the path just walked instead of chasing parents while no node moves.
+    // tree's top, rebuilt only when a node it relies on has moved.
     template <class Bits> int Decode(Bits& bits) {
         if (!topValid_) BuildTop();
         if (bits.count < TopBits) bits.Fill();
@@ -56,11 +64,7 @@ public:
         const TopEntry& top = top_[window >> (64 - TopBits)];
         window <<= top.used;
         held -= top.used;
-        int path[TableSize];
-        int length = top.used + 1;
-        for (int i = 0; i < length; ++i) path[i] = top.path[i];
-        int position = path[length - 1];
-        int node = son_[position];
+        int node = son_[top.position];
         while (node < TableSize) {
             if (held == 0) {
                 bits.bits = window;
@@ -69,20 +73,14 @@ public:
                 window = bits.bits;
                 held = bits.count;
             }
-            position = node + static_cast<int>(window >> 63);
+            node = son_[node + static_cast<int>(window >> 63)];
             window <<= 1;
             --held;
-            path[length++] = position;
-            node = son_[position];
         }
         bits.bits = window;
         bits.count = held;
         const int symbol = node - TableSize;
-        if (freq_[Root] == MaxFrequency) {
-            Update(symbol);
-        } else {
-            UpdateAlong(path, length);
-        }
+        Update(symbol);
         return symbol;
     }
 
@@ -92,11 +90,12 @@ public:
     int Code(int symbol, std::uint64_t& bits) const;
 
 private:
-    static constexpr int TopBits = 6;
-    // Where the first TopBits bits lead from the root: the positions passed (the root first) and how many
-    // bits that took (fewer when a leaf comes first).
+    // Five bits measured best: a larger table is invalidated and rebuilt too often on noisy data.
+    static constexpr int TopBits = 5;
+    // Where the first TopBits bits lead from the root: the position reached and how many bits that took
+    // (fewer when a leaf comes first).
     struct TopEntry {
-        std::int16_t path[TopBits + 1];
+        std::int16_t position;
         std::uint8_t used;
     };
 
@@ -127,32 +126,6 @@ private:
         son_[c] = s;
         if (inTop_[c] | inTop_[l]) topValid_ = false;
         return l;
-    }
-
-    // Update for a leaf reached through path[0] (the root) .. path[length - 1], below the frequency limit.
-    // A parent sits at a higher index than its children, so the path falls strictly from the root down.
-    // While no node moves, the nodes to count are the path's; after a move, the parent links lead until
-    // they meet the path again.
-    void UpdateAlong(const int* path, int length) {
-        int i = length - 1;
-        int c = path[i];
-        while (true) {
-            const unsigned k = ++freq_[c];
-            if (k <= freq_[c + 1]) {
-                if (i == 0) return;
-                c = path[--i];
-                continue;
-            }
-            c = parent_[MoveUp(c, k)];
-            while (true) {
-                if (c == 0) return;
-                while (path[i] < c) --i; // path[0] is the root, the highest node of all
-                if (path[i] == c) break;
-                const unsigned f = ++freq_[c];
-                if (f > freq_[c + 1]) c = MoveUp(c, f);
-                c = parent_[c];
-            }
-        }
     }
 
     std::array<unsigned, TableSize + 4> freq_;           // sentinels from freq_[TableSize] on
