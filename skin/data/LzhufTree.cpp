@@ -80,6 +80,11 @@ void Tree::Rebuild() {
     }
 }
 
+int Tree::LastBelow(int from, unsigned k) const {
+    const auto first = freq_.begin() + from;
+    return from - 1 + static_cast<int>(std::lower_bound(first, freq_.begin() + TableSize + 1, k) - first);
+}
+
 void Tree::BuildTop() {
     inTop_.fill(0);
     for (int bits = 0; bits < (1 << TopBits); ++bits) {

@@ -3,6 +3,7 @@
 // of a match position.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -101,17 +102,22 @@ private:
 
     void Rebuild();
     void BuildTop();
+    // The last node of frequency below k from `from` - 1 on (which has one).
+    int LastBelow(int from, unsigned k) const;
 
     // One step of the update at node c, whose frequency has just grown to k: moves it past every node of
     // lower frequency and returns where it now is.
     int MoveUp(int c, unsigned k) {
-        // The nodes it passes hold k - 1 and come first; count four at a time (the sentinels stop it).
+        // The nodes it passes hold k - 1 and come first (the table is ordered by frequency). Most runs of
+        // equal frequencies are short: count them four at a time (the sentinels stop it). A run longer than
+        // 64 (a young tree has one of 314 leaves) is searched by halves after that.
         int l = c;
-        int passed;
-        do {
-            passed = (freq_[l + 1] < k) + (freq_[l + 2] < k) + (freq_[l + 3] < k) + (freq_[l + 4] < k);
+        for (int round = 0; round < 16; ++round) {
+            const int passed = (freq_[l + 1] < k) + (freq_[l + 2] < k) + (freq_[l + 3] < k) + (freq_[l + 4] < k);
             l += passed;
-        } while (passed == 4);
+            if (passed < 4) break;
+            if (round == 15) l = LastBelow(l + 1, k);
+        }
         freq_[c] = freq_[l];
         freq_[l] = k;
 
