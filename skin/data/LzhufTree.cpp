@@ -80,14 +80,9 @@ void Tree::Rebuild() {
     }
 }
 
-void Tree::Update(int symbol) {
-    if (freq_[Root] == MaxFrequency) Rebuild();
-    int c = parent_[symbol + TableSize];
-    do {
-        const unsigned k = ++freq_[c];
-        if (k > freq_[c + 1]) c = MoveUp(c, k);
-        c = parent_[c];
-    } while (c != 0);
+int Tree::LastBelow(int from, unsigned k) const {
+    const auto first = freq_.begin() + from;
+    return from - 1 + static_cast<int>(std::lower_bound(first, freq_.begin() + TableSize + 1, k) - first);
 }
 
 void Tree::BuildTop() {
@@ -95,12 +90,12 @@ void Tree::BuildTop() {
     for (int bits = 0; bits < (1 << TopBits); ++bits) {
         TopEntry& entry = top_[static_cast<std::size_t>(bits)];
         int position = Root, used = 0;
-        entry.path[0] = static_cast<std::int16_t>(Root);
         while (used < TopBits && son_[position] < TableSize) {
             inTop_[position] = 1;
             position = son_[position] + ((bits >> (TopBits - 1 - used)) & 1);
-            entry.path[++used] = static_cast<std::int16_t>(position);
+            ++used;
         }
+        entry.position = static_cast<std::int16_t>(position);
         entry.used = static_cast<std::uint8_t>(used);
     }
     topValid_ = true;

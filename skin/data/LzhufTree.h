@@ -3,6 +3,7 @@
 // of a match position.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -42,12 +43,20 @@ public:
     void Reset();
 
     // Adds one to the symbol's frequency and restores the order, swapping nodes as needed.
-    void Update(int symbol);
+    void Update(int symbol) {
+        if (freq_[Root] == MaxFrequency) Rebuild();
+        int c = parent_[symbol + TableSize];
+        do {
+            const unsigned k = ++freq_[c];
+            if (k > freq_[c + 1]) c = MoveUp(c, k);
+            c = parent_[c];
+        } while (c != 0);
+    }
 
     // Decodes one symbol and updates the tree for it. The walk from the root takes one bit per level
     // (0: son, 1: son + 1) from a source that holds its next bits left-aligned in `bits.bits` (`bits.count`
     // of them) and tops them up to at least 57 with `bits.Fill()`. The first levels come from a table of the
-    // tree's top; the update follows the path just walked instead of chasing parents while no node moves.
+    // tree's top, rebuilt only when a node it relies on has moved.
     template <class Bits> int Decode(Bits& bits) {
         if (!topValid_) BuildTop();
         if (bits.count < TopBits) bits.Fill();
@@ -56,11 +65,7 @@ public:
         const TopEntry& top = top_[window >> (64 - TopBits)];
         window <<= top.used;
         held -= top.used;
-        int path[TableSize];
-        int length = top.used + 1;
-        for (int i = 0; i < length; ++i) path[i] = top.path[i];
-        int position = path[length - 1];
-        int node = son_[position];
+        int node = son_[top.position];
         while (node < TableSize) {
             if (held == 0) {
                 bits.bits = window;
@@ -69,20 +74,14 @@ public:
                 window = bits.bits;
                 held = bits.count;
             }
-            position = node + static_cast<int>(window >> 63);
+            node = son_[node + static_cast<int>(window >> 63)];
             window <<= 1;
             --held;
-            path[length++] = position;
-            node = son_[position];
         }
         bits.bits = window;
         bits.count = held;
         const int symbol = node - TableSize;
-        if (freq_[Root] == MaxFrequency) {
-            Update(symbol);
-        } else {
-            UpdateAlong(path, length);
-        }
+        Update(symbol);
         return symbol;
     }
 
@@ -92,27 +91,33 @@ public:
     int Code(int symbol, std::uint64_t& bits) const;
 
 private:
-    static constexpr int TopBits = 6;
-    // Where the first TopBits bits lead from the root: the positions passed (the root first) and how many
-    // bits that took (fewer when a leaf comes first).
+    // Five bits measured best: a larger table is invalidated and rebuilt too often on noisy data.
+    static constexpr int TopBits = 5;
+    // Where the first TopBits bits lead from the root: the position reached and how many bits that took
+    // (fewer when a leaf comes first).
     struct TopEntry {
-        std::int16_t path[TopBits + 1];
+        std::int16_t position;
         std::uint8_t used;
     };
 
     void Rebuild();
     void BuildTop();
+    // The last node of frequency below k from `from` - 1 on (which has one).
+    int LastBelow(int from, unsigned k) const;
 
     // One step of the update at node c, whose frequency has just grown to k: moves it past every node of
     // lower frequency and returns where it now is.
     int MoveUp(int c, unsigned k) {
-        // The nodes it passes hold k - 1 and come first; count four at a time (the sentinels stop it).
+        // The nodes it passes hold k - 1 and come first (the table is ordered by frequency). Most runs of
+        // equal frequencies are short: count them four at a time (the sentinels stop it). A run longer than
+        // 64 (a young tree has one of 314 leaves) is searched by halves after that.
         int l = c;
-        int passed;
-        do {
-            passed = (freq_[l + 1] < k) + (freq_[l + 2] < k) + (freq_[l + 3] < k) + (freq_[l + 4] < k);
+        for (int round = 0; round < 16; ++round) {
+            const int passed = (freq_[l + 1] < k) + (freq_[l + 2] < k) + (freq_[l + 3] < k) + (freq_[l + 4] < k);
             l += passed;
-        } while (passed == 4);
+            if (passed < 4) break;
+            if (round == 15) l = LastBelow(l + 1, k);
+        }
         freq_[c] = freq_[l];
         freq_[l] = k;
 
@@ -127,32 +132,6 @@ private:
         son_[c] = s;
         if (inTop_[c] | inTop_[l]) topValid_ = false;
         return l;
-    }
-
-    // Update for a leaf reached through path[0] (the root) .. path[length - 1], below the frequency limit.
-    // A parent sits at a higher index than its children, so the path falls strictly from the root down.
-    // While no node moves, the nodes to count are the path's; after a move, the parent links lead until
-    // they meet the path again.
-    void UpdateAlong(const int* path, int length) {
-        int i = length - 1;
-        int c = path[i];
-        while (true) {
-            const unsigned k = ++freq_[c];
-            if (k <= freq_[c + 1]) {
-                if (i == 0) return;
-                c = path[--i];
-                continue;
-            }
-            c = parent_[MoveUp(c, k)];
-            while (true) {
-                if (c == 0) return;
-                while (path[i] < c) --i; // path[0] is the root, the highest node of all
-                if (path[i] == c) break;
-                const unsigned f = ++freq_[c];
-                if (f > freq_[c + 1]) c = MoveUp(c, f);
-                c = parent_[c];
-            }
-        }
     }
 
     std::array<unsigned, TableSize + 4> freq_;           // sentinels from freq_[TableSize] on
