@@ -6,10 +6,12 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "../GdiObjects.h"
+#include "../SoakBudget.h"
 #include "StandinLog.h"
 #include "TestFiles.h"
 #include "UiDriver.h"
@@ -130,7 +132,12 @@ TEST_F(Grivelle, NoPicturesPerRowShowsTheErrorDialogThenQuitsExcel) {
     ASSERT_NE(ok, nullptr);
     ui::Press(ok);
     ASSERT_TRUE(ui::WaitUntil([&] { return !IsWindowVisible(Control(L"TProgressBar", 0)); }, 30000));
-    const auto calls = ReadStandinLog(log_);
+    // The server writes its log as it answers: wait for the last call to arrive.
+    std::vector<LoggedCall> calls;
+    ui::WaitUntil([&] {
+        calls = ReadStandinLog(log_);
+        return !calls.empty() && calls.back().member == "Visible";
+    }, 10000);
     ASSERT_GE(calls.size(), 2u);
     EXPECT_EQ(calls[calls.size() - 2].member, "Quit");
     EXPECT_EQ(calls.back().member, "Visible");
@@ -196,6 +203,51 @@ TEST_F(Grivelle, RepeatedImportsOfManyPicturesLeaveNoGdiObjectsBehind) {
     CloseHandle(watched);
     ASSERT_GT(counts[0], 0);
     EXPECT_EQ(counts, std::vector<int>(3, counts[0]));
+}
+
+// The error dialog and the folder browser opened and closed again and again: each comes up skinned every
+// time, and the program's GDI objects end where they stood after a few cycles (the first cycles fill caches
+// of the system and the framework: icons, fonts, the shell's image lists).
+TEST_F(Grivelle, ErrorDialogAndFolderBrowserCyclesLeaveNoGdiObjectsBehind) {
+    HANDLE watched = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process_.dwProcessId);
+    ASSERT_NE(watched, nullptr);
+    ui::SetText(Control(L"TEdit", 0), folder_);
+    ui::SetText(Control(L"TEdit", 3), L"0");
+    const auto errorCycle = [&] {
+        ui::Press(ui::ChildWithText(main_, L"导入"));
+        HWND dialog = ErrorDialog(30000);
+        if (!dialog) return false;
+        EXPECT_EQ(SendMessageW(dialog, 0x3523 /* WM_SKIN_QUERY */, 0, 0), 1);
+        ui::Press(ui::ChildWithText(dialog, L"OK"));
+        return ui::WaitUntil([&] { return !IsWindow(dialog) && !IsWindowVisible(Control(L"TProgressBar", 0)); }, 30000);
+    };
+    const auto browserCycle = [&] {
+        ui::Press(ui::ChildWithText(main_, L"打开"));
+        HWND browser = ui::WaitForWindow(L"#32770", L"", process_.dwProcessId, 15000);
+        if (!browser) return false;
+        EXPECT_EQ(SendMessageW(browser, 0x3523 /* WM_SKIN_QUERY */, 0, 0), 1);
+        ui::Press(GetDlgItem(browser, IDCANCEL));
+        return ui::WaitUntil([&] { return !IsWindow(browser); }, 15000);
+    };
+    for (const auto& [what, cycle] : {std::pair{"error dialog", std::function<bool()>(errorCycle)},
+                                      std::pair{"folder browser", std::function<bool()>(browserCycle)}}) {
+        SCOPED_TRACE(what);
+        SoakBudget budget(500, 30000);
+        constexpr int kWarmUp = 5;
+        int done = 0, first = 0;
+        for (; budget.More(done); ++done) {
+            ASSERT_TRUE(cycle()) << "cycle " << done;
+            if (done == kWarmUp - 1) {
+                Sleep(300);
+                first = GdiObjectsInUseBy(watched);
+            }
+        }
+        budget.Report(done);
+        Sleep(300);
+        EXPECT_EQ(GdiObjectsInUseBy(watched), first);
+        EXPECT_FALSE(Exited(0));
+    }
+    CloseHandle(watched);
 }
 
 TEST_F(Grivelle, TheQuitButtonEndsTheProgram) {
