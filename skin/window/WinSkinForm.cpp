@@ -22,6 +22,10 @@ constexpr wchar_t FramePainterProperty[] = L"GrivelleFramePainter";
 
 LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
     auto* painter = reinterpret_cast<TWinSkinForm*>(data);
+    if (!painter) { // left in the chain under a later subclass when its painter let go: passes everything on
+        if (msg == WM_NCDESTROY) RemoveWindowSubclass(window, SubclassProc, SubclassId);
+        return DefSubclassProc(window, msg, wParam, lParam);
+    }
     // No exception may cross the system's call of a window procedure.
     try {
         return painter->WindowMessage(msg, wParam, lParam);
@@ -168,6 +172,7 @@ void TWinSkinForm::Subclass() {
     if (Subclassed || !Handle) return;
     Subclassed = SetWindowSubclass(Handle, SubclassProc, SubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
     if (Subclassed) SetPropW(Handle, FramePainterProperty, this);
+    ChainProc = GetWindowLongPtrW(Handle, GWLP_WNDPROC);
 }
 
 // The subclass chain keeps every later subclass of the window working: only our own link is taken out.
@@ -175,8 +180,11 @@ void TWinSkinForm::Unsubclass() {
     if (!Subclassed) return;
     Subclassed = false;
     if (!IsWindow(Handle)) return;
-    RemoveWindowSubclass(Handle, SubclassProc, SubclassId);
     RemovePropW(Handle, FramePainterProperty);
+    // Taking the last link out of the chain puts the window's first procedure back, over any procedure set
+    // on top of the chain since; with one on top, our link stays in and only passes messages on.
+    if (GetWindowLongPtrW(Handle, GWLP_WNDPROC) == ChainProc) RemoveWindowSubclass(Handle, SubclassProc, SubclassId);
+    else SetWindowSubclass(Handle, SubclassProc, SubclassId, 0);
 }
 
 void TWinSkinForm::HookForm() {

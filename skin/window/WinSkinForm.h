@@ -133,6 +133,7 @@ public:
 
     // --- Subclassing ----------------------------------------------------------------------------------
     bool Subclassed = false; // the window procedure is routed through WindowMessage
+    LONG_PTR ChainProc = 0;  // the window procedure right after our link went into the subclass chain
     // The frame painter's link in the form's message-handler chain. Whoever replaced the form's handler
     // after us keeps this link as its "previous" handler, so a painter that lets go cannot always take the
     // link out: the link then only passes every message on (painter none).

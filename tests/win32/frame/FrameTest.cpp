@@ -144,6 +144,7 @@ TEST(Frame, WhichWindowsAreSkinned) {
 
     // A raw window whose instance is another module: neither framework window nor dialog.
     WNDCLASSW wc{};
+    wc.style = CS_GLOBALCLASS; // creatable with another module's instance
     wc.lpfnWndProc = DefWindowProcW;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"FrameTestForeign";
