@@ -9,6 +9,7 @@
 #   skin-contact-sheet.png   every element of the stored skin, built from the packed skin
 #   skin-dark-contact-sheet.png   the same for the second skin, Grivelle Ember (resources/skin-dark)
 #   window-hot-close.png  the mouse over the close button   system-menu.png  the system menu opened from the icon
+#   window-second.png, browser-second.png, error-dialog-second.png   the same windows in the second skin
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${GRV_BUILD_ROOT:-$root/build}"
@@ -63,6 +64,19 @@ wine "$driver" --folder "$(winpath "$out/pictures")" --done "$(winpath "$out/sna
      --shot-browser "$(winpath "$out/browser.bmp")" --shot-error "$(winpath "$out/error-dialog.bmp")" \
      --shot-hot "$(winpath "$out/window-hot-close.bmp")" --shot-sysmenu "$(winpath "$out/system-menu.bmp")" </dev/null
 
+echo "== Grivelle in the second skin"
+kill "$grivelle_pid" 2>/dev/null || true
+wait "$grivelle_pid" 2>/dev/null || true
+sleep 1
+second_skin="$windows/resources/skins/GrivelleEmber.skn"
+export GRV_STANDIN_LOG="$out/calls-second.jsonl" GRV_STANDIN_SNAPSHOT="$out/snapshot-second.json"
+wine "$grivelle" "$(winpath "$second_skin")" </dev/null >>"$out/grivelle.log" 2>&1 &
+grivelle_pid=$!
+wine "$driver" --folder "$(winpath "$out/pictures")" --done "$(winpath "$out/snapshot-second.json")" \
+     --shot "$(winpath "$out/window-second.bmp")" --shot-browser "$(winpath "$out/browser-second.bmp")" \
+     --shot-error "$(winpath "$out/error-dialog-second.bmp")" </dev/null
+rm -f "$out/calls-second.jsonl" "$out/snapshot-second.json"
+
 echo "== skin contact sheet"
 cmake --build "$windows" --target contact_sheet_built_png >/dev/null
 cp "$windows/tests/win32/render/contact-sheet-built.png" "$out/skin-contact-sheet.png"
@@ -74,7 +88,8 @@ $py - "$out" <<'PY'
 import sys, os
 from PIL import Image
 out = sys.argv[1]
-for name in ("window", "window-busy", "browser", "error-dialog", "window-hot-close", "system-menu"):
+for name in ("window", "window-busy", "browser", "error-dialog", "window-hot-close", "system-menu",
+             "window-second", "browser-second", "error-dialog-second"):
     bmp = os.path.join(out, name + ".bmp")
     if os.path.exists(bmp):
         Image.open(bmp).save(os.path.join(out, name + ".png"))
@@ -94,3 +109,5 @@ echo "Contact sheet of the stored skin: $out/skin-contact-sheet.png"
 echo "Contact sheet of the second skin: $out/skin-dark-contact-sheet.png"
 echo "The close button under the mouse: $out/window-hot-close.png"
 echo "The system menu opened from the icon: $out/system-menu.png"
+echo "The window, folder browser and error dialog in the second skin: $out/window-second.png," \
+     "$out/browser-second.png, $out/error-dialog-second.png"
