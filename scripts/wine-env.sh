@@ -8,6 +8,7 @@ if [ "$WINEARCH" = win64 ]; then
   export WINELOADER=/usr/lib/wine/wine64
   wine() { /usr/lib/wine/wine64 "$@"; }
   wineboot() { /usr/lib/wine/wine64 wineboot "$@"; }
+  winepath() { /usr/lib/wine/wine64 winepath "$@"; }
 fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
