@@ -157,17 +157,7 @@ const TClassInfo& TSkinStatusBar::StaticClassInfo() {
     return info;
 }
 
-bool TSkinStatusBar::BeforeMessage(TMessage& m) {
-    if (m.Msg == WM_PAINT) {
-        PaintControl(m);
-        return false;
-    }
-    if (m.Msg == WM_ERASEBKGND) {
-        m.Result = 1;
-        return false;
-    }
-    return TSkinControl::BeforeMessage(m);
-}
+bool TSkinStatusBar::BeforeMessage(TMessage& m) { return PaintWholeControl(m); }
 
 void TSkinStatusBar::DrawSkin(HDC target, const RECT& r) {
     TBitmap& bitmap = StatusBarBitmap(r.right - r.left, r.bottom - r.top);

@@ -269,17 +269,7 @@ const TClassInfo& TSkinTabBtn::StaticClassInfo() {
     return info;
 }
 
-bool TSkinTabBtn::BeforeMessage(TMessage& m) {
-    if (m.Msg == WM_PAINT) {
-        PaintControl(m);
-        return false;
-    }
-    if (m.Msg == WM_ERASEBKGND) {
-        m.Result = 1;
-        return false;
-    }
-    return TSkinControl::BeforeMessage(m);
-}
+bool TSkinTabBtn::BeforeMessage(TMessage& m) { return PaintWholeControl(m); }
 
 void TSkinTabBtn::DrawSkin(HDC dc, const RECT& r) {
     FillParentColor(dc, r);

@@ -272,6 +272,18 @@ void TSkinControl::PaintWhole(HDC dc) {
     DrawSkin(own, r);
 }
 
+bool TSkinControl::PaintWholeControl(TMessage& m) {
+    if (m.Msg == WM_PAINT) {
+        PaintControl(m);
+        return false;
+    }
+    if (m.Msg == WM_ERASEBKGND) {
+        m.Result = 1;
+        return false;
+    }
+    return TSkinControl::BeforeMessage(m);
+}
+
 void TSkinControl::PaintControl(TMessage& m) {
     RECT r;
     HDC dc = reinterpret_cast<HDC>(m.WParam);

@@ -78,6 +78,9 @@ public:
     // For painters that draw their whole control in WM_PAINT: paints (BeginPaint when no DC came with the
     // message) through DrawSkin; the control never paints itself.
     void PaintControl(TMessage& m);
+    // The BeforeMessage of such a painter: WM_PAINT through PaintControl, WM_ERASEBKGND swallowed, the rest
+    // to the base.
+    bool PaintWholeControl(TMessage& m);
 
     // Published properties of the painted control, read by name: -1, empty or none when missing.
     int IntProp(const char* name) const;

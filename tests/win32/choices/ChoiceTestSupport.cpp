@@ -1,58 +1,22 @@
 #include "ChoiceTestSupport.h"
 
-#include "runtime/FormReader.h"
+#include "SkinTestSupport.h"
 
 #include <cstdio>
 
-namespace {
-std::vector<std::uint8_t> ReadBinaryFile(const char* path) {
-    std::vector<std::uint8_t> bytes;
-    if (FILE* f = std::fopen(path, "rb")) {
-        std::uint8_t buffer[65536];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.insert(bytes.end(), buffer, buffer + n);
-        std::fclose(f);
-    }
-    return bytes;
-}
-
-std::string Hex(const std::vector<std::uint8_t>& package) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string hex;
-    const auto n = std::uint32_t(package.size());
-    auto put = [&](std::uint8_t b) {
-        hex += digits[b >> 4];
-        hex += digits[b & 15];
-    };
-    for (int i = 0; i < 4; ++i) put(std::uint8_t(n >> (8 * i)));
-    for (std::uint8_t b : package) put(b);
-    return hex;
-}
-
-TSkinData& Streamed(std::unique_ptr<TComponent>& root) {
-    TSkinData::StaticClassInfo();
-    root = std::make_unique<TComponent>(nullptr);
-    ReadComponentFromText(root.get(), "object Root: TComponent\n  object SkinData1: TSkinData\n    SkinStream = {" +
-                                          Hex(ReadBinaryFile(GRV_STORED_SKIN_PACKAGE)) + "}\n  end\nend\n");
-    return *dynamic_cast<TSkinData*>(root->FindComponent("SkinData1"));
-}
-} // namespace
-
 TSkinData& StoredSkin() {
-    static std::unique_ptr<TComponent> root;
-    static TSkinData& data = Streamed(root);
-    return data;
+    static StreamedSkinData* skin = new StreamedSkinData("", StoredSkinPackage());
+    return *skin->data;
 }
 
 TSkinData& SkinWithoutChoiceBitmaps() {
-    static std::unique_ptr<TComponent> root;
-    static TSkinData& data = [] () -> TSkinData& {
-        TSkinData& d = Streamed(root);
-        d.Buttons->CheckBitmap->SetSize(0, 0);
-        d.Buttons->RadioBitmap->SetSize(0, 0);
-        return d;
+    static StreamedSkinData* skin = [] {
+        auto* s = new StreamedSkinData("", StoredSkinPackage());
+        s->data->Buttons->CheckBitmap->SetSize(0, 0);
+        s->data->Buttons->RadioBitmap->SetSize(0, 0);
+        return s;
     }();
-    return data;
+    return *skin->data;
 }
 
 // Through the framework's own loop, as the program runs: keys reach the controls' key handling (Ctrl+Tab

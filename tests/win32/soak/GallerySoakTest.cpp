@@ -11,6 +11,7 @@
 #include "skin/window/SkinMessages.h"
 #include "skin/window/WinSkinForm.h"
 #include "../GdiObjects.h"
+#include "SoakPump.h"
 #include "../SoakBudget.h"
 
 #include <cstdio>
@@ -20,22 +21,6 @@
 #include <string>
 
 namespace {
-
-void Drain() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-void Pump(int ms) {
-    const DWORD end = GetTickCount() + DWORD(ms);
-    do {
-        Drain();
-        Sleep(5);
-    } while (LONG(end - GetTickCount()) > 0);
-}
 
 // What must come back after every cycle.
 struct Snapshot {

@@ -9,6 +9,7 @@
 #include "MainUnit.h"
 #include "skin/window/SkinManage.h"
 #include "../GdiObjects.h"
+#include "SoakPump.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -18,22 +19,6 @@
 #include <vector>
 
 namespace {
-
-void Drain() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-void Pump(int ms) {
-    const DWORD end = GetTickCount() + DWORD(ms);
-    do {
-        Drain();
-        Sleep(5);
-    } while (LONG(end - GetTickCount()) > 0);
-}
 
 double Now() {
     LARGE_INTEGER t, f;
