@@ -1,5 +1,9 @@
 #include "runtime/Forms.h"
 
+#include "runtime/Menus.h"
+
+#include <windowsx.h>
+
 #include "runtime/FormReader.h"
 #include "runtime/Threads.h"
 
@@ -26,6 +30,8 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
         .Integer("TextHeight", &TCustomForm::textHeight_, &TCustomForm::textHeight_)
         .Bool("OldCreateOrder", &TCustomForm::oldCreateOrder_, &TCustomForm::oldCreateOrder_)
         .Bool("Scaled", &TCustomForm::scaled_, &TCustomForm::scaled_)
+        .Object<TMainMenu>("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu)
+        .Object<TPopupMenu>("PopupMenu", &TCustomForm::PopupMenu, &TCustomForm::SetPopupMenu)
         .Event("OnCreate", &TCustomForm::OnCreate)
         .Event("OnShow", &TCustomForm::OnShow)
         .Event("OnHide", &TCustomForm::OnHide)
@@ -117,7 +123,7 @@ void TCustomForm::CreateParams(TCreateParams& p) {
     }
     if (clientWidth_ >= 0 || clientHeight_ >= 0) {
         RECT r{0, 0, clientWidth_ >= 0 ? clientWidth_ : width_, clientHeight_ >= 0 ? clientHeight_ : height_};
-        AdjustWindowRectEx(&r, p.Style, FALSE, p.ExStyle);
+        AdjustWindowRectEx(&r, p.Style, menu_ != nullptr, p.ExStyle);
         p.Width = r.right - r.left;
         p.Height = r.bottom - r.top;
     }
@@ -150,6 +156,43 @@ void TCustomForm::CreateWnd() {
         SendMessageW(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(Application->SmallIcon()));
     }
     clientWidth_ = clientHeight_ = -1;
+    if (menu_) ::SetMenu(handle_, menu_->Handle());
+}
+
+void TCustomForm::SetMenu(TMainMenu* menu) {
+    if (menu_ == menu) return;
+    if (menu_) {
+        menu_->SetForm(nullptr);
+        menu_->RemoveFreeNotification(this);
+    }
+    menu_ = menu;
+    if (menu_) {
+        menu_->SetForm(this);
+        menu_->FreeNotification(this);
+    }
+    if (handle_) MenuChanged();
+}
+
+void TCustomForm::SetPopupMenu(TPopupMenu* menu) {
+    if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
+    popupMenu_ = menu;
+    if (popupMenu_) popupMenu_->FreeNotification(this);
+}
+
+void TCustomForm::MenuChanged() {
+    if (!handle_ || (ComponentState() & csDestroying)) return;
+    ::SetMenu(handle_, menu_ ? menu_->Handle() : nullptr);
+    Perform(CM_MENUCHANGED);
+}
+
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
+    TWinControl::Notification(component, operation);
+    if (operation != opRemove) return;
+    if (component == menu_) {
+        menu_ = nullptr;
+        if (handle_ && !(ComponentState() & csDestroying)) ::SetMenu(handle_, nullptr);
+    }
+    if (component == popupMenu_) popupMenu_ = nullptr;
 }
 
 RECT TCustomForm::ClientRect() const {
@@ -317,6 +360,39 @@ void TCustomForm::Dispatch(TMessage& m) {
         }
         break; // and every control hears it
     }
+    case WM_COMMAND:
+        // A menu's command (not a control's, not an accelerator's): the item with that id runs its click.
+        if (m.LParam == 0 && HIWORD(m.WParam) == 0)
+            if (TMenuItem* item = FindMenuItemByCommand(LOWORD(m.WParam))) {
+                item->Click();
+                m.Result = 0;
+                return;
+            }
+        break;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+        if (m.WParam == 0)
+            for (TMenu* menu : {static_cast<TMenu*>(menu_), static_cast<TMenu*>(popupMenu_)})
+                if (menu && menu->MenuItemMessage(m.Msg, m.LParam)) {
+                    m.Result = TRUE;
+                    return;
+                }
+        break;
+    case WM_CONTEXTMENU:
+        if (popupMenu_ && popupMenu_->AutoPopup()) {
+            int x = GET_X_LPARAM(m.LParam), y = GET_Y_LPARAM(m.LParam);
+            if (x == -1 && y == -1) {
+                POINT origin{0, 0};
+                ::ClientToScreen(handle_, &origin);
+                x = origin.x;
+                y = origin.y;
+            }
+            popupMenu_->PopupComponent = this;
+            popupMenu_->Popup(x, y, handle_);
+            m.Result = 0;
+            return;
+        }
+        break;
     case CM_DIALOGKEY:
         if (m.WParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
             SelectNext(activeControl_, GetKeyState(VK_SHIFT) >= 0, true);

@@ -24,6 +24,9 @@ constexpr TModalResult mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry 
 
 constexpr UINT CM_RELEASE = CM_BASE + 19;
 
+class TMainMenu;
+class TPopupMenu;
+
 class TCustomForm : public TWinControl {
     GRV_CLASS(TCustomForm)
 public:
@@ -50,6 +53,13 @@ public:
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult r) { modalResult_ = r; }
     bool Modal() const { return modal_; }
+    // The form's menu bar and context menu.
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* menu);
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* menu);
+    // The main menu's items changed: the window gets the menu's new handle, then CM_MENUCHANGED.
+    void MenuChanged();
 
     void Show();
     void Close();
@@ -69,6 +79,7 @@ protected:
     void Dispatch(TMessage& message) override;
     bool OwnPaint() const override { return true; }
     void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
     void DoClose(TCloseAction& action);
 
 private:
@@ -83,6 +94,8 @@ private:
     int pixelsPerInch_ = 96, textHeight_ = 13;
     bool oldCreateOrder_ = false, scaled_ = true;
     bool createdEventDone_ = false;
+    TMainMenu* menu_ = nullptr;
+    TPopupMenu* popupMenu_ = nullptr;
 };
 
 class TForm : public TCustomForm {

@@ -7,15 +7,6 @@
 const TEnumInfo AlignmentInfo{"TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"}};
 const TEnumInfo ComboBoxStyleInfo{"TComboBoxStyle", {"csDropDown", "csSimple", "csDropDownList", "csOwnerDrawFixed", "csOwnerDrawVariable"}};
 
-wchar_t AcceleratorOf(const std::wstring& caption) {
-    for (size_t i = 0; i + 1 < caption.size(); ++i)
-        if (caption[i] == L'&') {
-            if (caption[i + 1] != L'&') return wchar_t(std::towupper(caption[i + 1]));
-            ++i;
-        }
-    return 0;
-}
-
 // --- TCustomLabel ------------------------------------------------------------------------------------------
 
 const TClassInfo& TCustomLabel::StaticClassInfo() {

@@ -139,9 +139,6 @@ private:
     int modalResult_ = 0;
 };
 
-// The accelerator character of a caption ("&Open" gives 'O'), or 0.
-wchar_t AcceleratorOf(const std::wstring& caption);
-
 // --- Scrolling controls: the painters of scroll bars read BorderStyle, Kind, Min, Max, Position, PageSize ---
 
 // bsNone or bsSingle (a sunken client edge) for the scrolling controls.

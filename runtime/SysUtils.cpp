@@ -1,6 +1,7 @@
 #include "runtime/SysUtils.h"
 
 #include <cctype>
+#include <cwctype>
 
 namespace {
 char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
@@ -86,4 +87,13 @@ std::string Utf8FromWide(std::wstring_view s) {
         }
     }
     return out;
+}
+
+wchar_t AcceleratorOf(const std::wstring& caption) {
+    for (size_t i = 0; i + 1 < caption.size(); ++i)
+        if (caption[i] == L'&') {
+            if (caption[i + 1] != L'&') return wchar_t(std::towupper(caption[i + 1]));
+            ++i;
+        }
+    return 0;
 }

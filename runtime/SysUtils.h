@@ -30,3 +30,6 @@ std::wstring WideFromAnsi(std::string_view text);
 std::string AnsiFromWide(std::wstring_view text);
 std::wstring WideFromUtf8(std::string_view text);
 std::string Utf8FromWide(std::wstring_view text);
+
+// The accelerator character of a caption ("&Open" gives 'O'; "&&" is a plain '&'), upper-cased, or 0.
+wchar_t AcceleratorOf(const std::wstring& caption);

@@ -10,6 +10,7 @@
 #include "skin/window/SkinMenuPopup.h"
 #include "skin/window/SystemMenuModel.h"
 #include "skin/window/WinSysButton.h"
+#include "skin/window/WinSkinMenu.h"
 
 #include <algorithm>
 
@@ -216,6 +217,23 @@ void RunButtonAction(TWinSkinForm& f, TWinSysButton* button, POINT screenPoint) 
     }
 }
 
+// The mouse over a menu-bar item: hot under the mouse, opened by a press.
+bool BarItemMouseMessage(TWinSkinForm& f, TMenuBtn& item, UINT msg) {
+    switch (msg) {
+    case WM_NCMOUSEMOVE:
+        if (f.Active && !f.MenuTracking) item.MouseMove();
+        return true;
+    case WM_NCLBUTTONDOWN:
+        if (!f.Active) SetForegroundWindow(f.Handle);
+        OpenBarItem(f, item.Index);
+        return true;
+    case WM_NCLBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+        return true;
+    default: return false;
+    }
+}
+
 } // namespace
 
 void TWinSkinForm::CreateCaptionButtons() {
@@ -250,7 +268,10 @@ void TWinSkinForm::DrawCaptionButtons(HDC titleDc) {
 
 bool TWinSkinForm::CaptionMouseMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = 0;
-    TWinSysButton* button = CaptionButtonAt(*this, WindowPointOf(*this, lParam));
+    const POINT at = WindowPointOf(*this, lParam);
+    TWinSysButton* button = CaptionButtonAt(*this, at);
+    if (!button && MenuBar)
+        if (TMenuBtn* item = MenuBar->ItemAt(at)) return BarItemMouseMessage(*this, *item, msg);
     switch (msg) {
     case WM_NCMOUSEMOVE:
         if (!Active) return true;
@@ -315,6 +336,7 @@ bool TWinSkinForm::CaptionMouseMessage(UINT msg, WPARAM wParam, LPARAM lParam, L
 bool TWinSkinForm::CaptionSysCommand(WPARAM wParam, LPARAM lParam) {
     switch (SysCommandId(static_cast<unsigned>(wParam))) {
     case ScKeyMenu:
+        if (OpenBarItemForKey(*this, static_cast<wchar_t>(lParam))) return true;
         if (lParam == ' ' && !MenuTracking) {
             POINT origin{0, 0};
             ClientToScreen(Handle, &origin);

@@ -1,5 +1,6 @@
 // Painting a skinned window's non-client area and cutting its region from the border bitmaps.
 #include "skin/window/WinSkinForm.h"
+#include "skin/window/WinSkinMenu.h"
 
 #include "runtime/Graphics.h"
 #include "skin/data/WinSkinData.h"
@@ -85,7 +86,9 @@ void TWinSkinForm::PaintFrame(HDC given) {
                 drawPart(2, parts.right);
                 drawPart(4, parts.bottom);
                 drawPart(3, parts.top);
-                if (Metrics.M > 0 && !MenuBar && PartDrawable(parts.menu))
+                if (Metrics.M > 0 && MenuBar && PartDrawable(parts.menu))
+                    MenuBar->Paint(target, ToRect(parts.menu));
+                else if (Metrics.M > 0 && PartDrawable(parts.menu))
                     FillWith(target, ToRect(parts.menu), SkinData->FaceBrush, SkinData->SkinColors.ButtonFace);
             }
             DrawCaption(target, W, minimized ? H : Metrics.T);

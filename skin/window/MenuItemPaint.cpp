@@ -98,14 +98,14 @@ void DrawSkinSeparator(TSkinData* skin, HDC dc, const RECT& r) {
     DeleteObject(layer);
 }
 
-// The system's check mark in `colour`, its background left as it is.
-void DrawCheckMark(HDC dc, const RECT& box, int itemTop, int itemHeight, COLORREF colour) {
+// The system's check mark (or a radio item's bullet) in `colour`, its background left as it is.
+void DrawCheckMark(HDC dc, const RECT& box, int itemTop, int itemHeight, COLORREF colour, bool radio) {
     const int size = GetSystemMetrics(SM_CXMENUCHECK);
     HDC maskDc = CreateCompatibleDC(dc);
     HBITMAP mask = CreateBitmap(size, size, 1, 1, nullptr);
     HGDIOBJ old = SelectObject(maskDc, mask);
     RECT r{0, 0, size, size};
-    DrawFrameControl(maskDc, &r, DFC_MENU, DFCS_MENUCHECK); // black mark on white
+    DrawFrameControl(maskDc, &r, DFC_MENU, radio ? DFCS_MENUBULLET : DFCS_MENUCHECK); // black on white
     const int x = box.left + (box.right - box.left - size) / 2 + 1;
     const int y = itemTop + (itemHeight - size) / 2 + 1;
     const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
@@ -174,7 +174,7 @@ void DrawContent(TSkinData* skin, HDC dc, const RECT& rect, const MenuItemDrawFa
         item.images->Draw(&canvas, box.left, box.top, item.imageIndex, item.enabled);
         canvas.SetHandle(nullptr);
     } else if (item.checked) {
-        DrawCheckMark(dc, box, rect.top, rect.bottom - rect.top, GetSysColor(COLOR_BTNTEXT));
+        DrawCheckMark(dc, box, rect.top, rect.bottom - rect.top, GetSysColor(COLOR_BTNTEXT), item.radio);
     }
 
     COLORREF colour = item.selected ? SkinColour(skin, &TSkinColors::HilightText, COLOR_HIGHLIGHTTEXT)
@@ -243,7 +243,10 @@ void DrawMenuItem(TSkinData* skin, HDC dc, const RECT& rect, const MenuItemDrawF
     DeleteObject(composition);
 }
 
-MenuItemSize MeasurePopupMenuItem(TSkinData* skin, HDC dc, const MenuItemDrawFacts& item) {
+namespace {
+
+// The item's own size before the skin's additions.
+MenuItemSize MeasureOwnContent(HDC dc, const MenuItemDrawFacts& item) {
     std::wstring caption, shortcut;
     SplitCaption(item, caption, shortcut);
     SelectedFont font(dc, MenuFont(item.defaultItem));
@@ -251,9 +254,17 @@ MenuItemSize MeasurePopupMenuItem(TSkinData* skin, HDC dc, const MenuItemDrawFac
     const int shortcutWidth = shortcut.empty() ? 0 : TextSize(dc, shortcut).cx;
     const int imageWidth = item.images ? item.images->Width() : 0;
     const int imageHeight = item.images ? item.images->Height() : DefaultGlyphSize;
-    const MenuItemSize own = MeasureItemContent(item.IsSeparator(), text.cx, text.cy, shortcutWidth, imageWidth,
-                                                imageHeight);
-    return MeasurePopupItem(own, item.images != nullptr, SkinLeftWidth(skin));
+    return MeasureItemContent(item.IsSeparator(), text.cx, text.cy, shortcutWidth, imageWidth, imageHeight);
+}
+
+} // namespace
+
+MenuItemSize MeasurePopupMenuItem(TSkinData* skin, HDC dc, const MenuItemDrawFacts& item) {
+    return MeasurePopupItem(MeasureOwnContent(dc, item), item.images != nullptr, SkinLeftWidth(skin));
+}
+
+MenuItemSize MeasureBarMenuItem(TSkinData* skin, HDC dc, const MenuItemDrawFacts& item) {
+    return MeasureMainMenuItem(MeasureOwnContent(dc, item), item.images != nullptr, SkinLeftWidth(skin));
 }
 
 MenuItemSize MeasureSystemMenuItem(TSkinData* skin, HDC dc, const std::wstring& text, bool win9x) {

@@ -17,6 +17,7 @@ struct MenuItemDrawFacts {
     bool selected = false;
     bool enabled = true;
     bool checked = false;
+    bool radio = false; // a checked radio item shows a bullet
     bool defaultItem = false;
     int imageIndex = -1;
     TImageList* images = nullptr;
@@ -32,6 +33,9 @@ void DrawMenuItem(TSkinData* skin, HDC dc, const RECT& rect, const MenuItemDrawF
 
 // The size of an item of a popup menu (the framework's own measure plus the skin's additions).
 MenuItemSize MeasurePopupMenuItem(TSkinData* skin, HDC dc, const MenuItemDrawFacts& item);
+
+// The size of an item below a menu bar (the framework's own measure plus the skin's additions).
+MenuItemSize MeasureBarMenuItem(TSkinData* skin, HDC dc, const MenuItemDrawFacts& item);
 
 // An item of the window's system menu measured from its text alone.
 MenuItemSize MeasureSystemMenuItem(TSkinData* skin, HDC dc, const std::wstring& text, bool win9x);

@@ -5,6 +5,8 @@
 #include "runtime/Graphics.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/window/ElementPaint.h"
+#include "runtime/Menus.h"
+#include "skin/window/WinSkinMenu.h"
 
 #include <commctrl.h>
 
@@ -78,6 +80,7 @@ TWinSkinForm::~TWinSkinForm() {
     FreePainters();
     FreeCaptionButtons();
     FreeSystemMenu();
+    FreeMenuBar(false);
     if (SkinManager) SkinManager->ForgetPainter(this);
 }
 
@@ -135,7 +138,7 @@ void TWinSkinForm::AttachToWindow(TSkinData* skinData) {
     Subclass();
 
     if (SkinFrame) {
-        // A window with a menu keeps it until the skinned menu bar exists; no menu-bar height is reserved.
+        if (GetMenu(Handle) && WindowKind != wkMdiChild) CreateMenuBar();
         const bool mdiMaximized = SkinManager && SkinManager->mdiMaximized;
         if (!(WindowKind == wkMdiChild && mdiMaximized) && ShowState != ssMinimized) SetCaptionStyle(false);
         ComputeMetrics();
@@ -348,9 +351,11 @@ void TWinSkinForm::Detach(bool onDestroy) {
     FreePainters();
     if (Form && SkinData) Form->SetColor(SavedFormColor);
     const bool resize = SkinFrame && Activated && SkinState != fsAttached;
+    const bool hadMenuBar = MenuBar != nullptr;
     if (SkinFrame) {
         FreeSystemMenu();
         UnhookForm();
+        FreeMenuBar(true);
     }
     Unsubclass();
     if (!IsWindow(Handle)) return;
@@ -365,7 +370,10 @@ void TWinSkinForm::Detach(bool onDestroy) {
             GetWindowRect(Handle, &r);
             if (WindowKind == wkMdiChild) MapWindowPoints(nullptr, GetParent(Handle), reinterpret_cast<POINT*>(&r), 2);
             const int width = (r.right - r.left) + PreSkinNonClient.cx - Metrics.L - Metrics.R;
-            const int height = (r.bottom - r.top) + PreSkinNonClient.cy - Metrics.T - Metrics.B - Metrics.M;
+            // The system's menu bar is back in the non-client area: the client keeps its height under it.
+            const int systemMenuBar = hadMenuBar && GetMenu(Handle) ? GetSystemMetrics(SM_CYMENU) : 0;
+            const int height =
+                (r.bottom - r.top) + PreSkinNonClient.cy + systemMenuBar - Metrics.T - Metrics.B - Metrics.M;
             SetWindowPos(Handle, nullptr, r.left, r.top, std::max(width, 0), std::max(height, 0),
                          SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
         }
@@ -381,6 +389,11 @@ void TWinSkinForm::Detach(bool onDestroy) {
 void TWinSkinForm::DetachOnDestroy() {
     if (HoverTimer) HoverTimer->SetEnabled(false);
     FreeSystemMenu();
+    // A raw window's menu would have died with it, had we not taken it: it dies now. A framework menu
+    // belongs to its component.
+    const HMENU taken = MenuBar && !MenuBar->FrameworkMenu && !GetMenu(Handle) ? MenuBar->MenuHandle() : nullptr;
+    FreeMenuBar(false);
+    if (taken && IsMenu(taken)) DestroyMenu(taken);
     UnhookForm();
     FreePainters();
     // The window procedure is given back once the window has had its WM_NCDESTROY (WindowMessage).
@@ -406,4 +419,30 @@ void TWinSkinForm::SkinChanged() {
     if (!*alive) return;
     if (SkinData && SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Handle, WindowClass);
     SkinState = fsSkinned;
+}
+
+// --- Menu bar ---------------------------------------------------------------------------------------------
+
+void TWinSkinForm::CreateMenuBar() {
+    FreeMenuBar(false);
+    MenuBar = new TWinSkinMenu(this, SkinData);
+    Metrics.M = GetSystemMetrics(SM_CYMENU);
+    if (Form) MenuBar->FrameworkMenu = Form->Menu();
+    MenuBar->Build();
+}
+
+void TWinSkinForm::FreeMenuBar(bool giveMenuBack) {
+    if (!MenuBar) return;
+    ForgetBarTracking(*this);
+    if (CurrentObject && dynamic_cast<TMenuBtn*>(CurrentObject)) CurrentObject = nullptr;
+    if (giveMenuBack) MenuBar->GiveMenuBack();
+    delete MenuBar;
+    MenuBar = nullptr;
+}
+
+void TWinSkinForm::RebuildMenuBar() {
+    if (!MenuBar) return;
+    if (Form) MenuBar->FrameworkMenu = Form->Menu();
+    MenuBar->Rebuild();
+    if (SkinState == fsSkinned) PaintFrame();
 }

@@ -96,6 +96,11 @@ public:
     void ForgetCurrentObject();      // the hover state is rebuilt by the next mouse move
     void FreeSystemMenu();
 
+    // --- Menu bar (WinSkinMenu.cpp, MenuBarTracking.cpp) ------------------------------------------------
+    void CreateMenuBar();                  // the window has a menu: take it into a skinned bar
+    void FreeMenuBar(bool giveMenuBack);   // the menu goes back to the window when asked
+    void RebuildMenuBar();                 // the menu changed
+
     // --- Controls (ControlClassification.cpp) -----------------------------------------------------
     void SkinFormControls(TCustomForm* form);
     void SkinChildWindows(HWND handle);

@@ -5,6 +5,7 @@
 #include "runtime/ExtCtrls.h"
 #include "runtime/Forms.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/window/WinSkinMenu.h"
 
 #include <commctrl.h>
 
@@ -127,8 +128,14 @@ LRESULT TWinSkinForm::WindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (CaptionSysCommand(wParam, lParam) || !*alive) return 0;
         return Default(msg, wParam, lParam);
     }
-    case WM_SKIN_MENUHOVER:
+    case WM_SKIN_MENUHOVER: {
+        POINT p{int(short(LOWORD(lParam))), int(short(HIWORD(lParam)))};
+        RECT window{};
+        GetWindowRect(Handle, &window);
+        if (const TMenuBtn* item = MenuBar ? MenuBar->ItemAt({p.x - window.left, p.y - window.top}) : nullptr)
+            OpenBarItem(*this, item->Index);
         return 0;
+    }
     default:
         break;
     }
@@ -173,6 +180,10 @@ LRESULT TWinSkinForm::WindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SKIN_REPAINT:
         PaintFrame();
         return 0;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+        if (wParam == 0 && MenuBar && MenuBar->ItemMessage(msg, lParam)) return TRUE;
+        return Default(msg, wParam, lParam);
     default:
         return Default(msg, wParam, lParam);
     }
@@ -216,6 +227,21 @@ void TWinSkinForm::FormMessage(TMessage& m) {
     case WM_SKIN_CHANGED:
         SkinChanged();
         return;
+    case CM_MENUCHANGED: {
+        const bool painting = SkinData && SkinData->PaintEnabled;
+        if (SkinData) SkinData->PaintEnabled = false;
+        const std::shared_ptr<bool> alive = alive_;
+        passOn();
+        if (!*alive) return;
+        if (SkinData) SkinData->PaintEnabled = painting;
+        if (!GetMenu(Handle)) return;
+        if (MenuBar && SkinData && SkinData->MenuUpdate) {
+            MenuBar->SetMenuHandle(GetMenu(Handle));
+            RebuildMenuBar();
+        }
+        SetMenu(Handle, nullptr);
+        return;
+    }
     case WM_SKIN_PAINTDC:
         if (m.LParam == SkinMessageTag) {
             if (m.WParam) PaintFrame(reinterpret_cast<HDC>(m.WParam));
