@@ -9,6 +9,7 @@
 #include "skin/data/ImgUtil.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/window/WinSkinForm.h"
+#include "skin/window/SkinMenuHandlers.h"
 
 #include <algorithm>
 #include <vector>
@@ -231,6 +232,7 @@ void TWinSkinForm::SkinFormControls(TCustomForm* form) {
     for (TSkinControl* p : std::vector<TSkinControl*>(Painters))
         if (p->FLifeState == lsDestroyed && std::find(Painters.begin(), Painters.end(), p) != Painters.end()) delete p;
     SkinOwnedComponents(*this, form);
+    if (SkinData && InSet(SkinData->SkinControls, xcPopupMenu)) SkinPopupMenus(form, SkinData, true);
     std::vector<TWinControl*> tabOrder;
     form->GetTabOrderList(tabOrder);
     for (TWinControl* c : tabOrder)

@@ -7,6 +7,7 @@
 #include "skin/window/ElementPaint.h"
 #include "runtime/Menus.h"
 #include "skin/window/WinSkinMenu.h"
+#include "skin/window/SkinMenuHandlers.h"
 
 #include <commctrl.h>
 
@@ -96,6 +97,7 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, TCustomForm* form) {
     if (SkinFrame) HookForm();
     SavedFormColor = Form->Color();
     if (SkinData) Form->SetColor(SkinData->SkinColors.ButtonFace);
+    if (SkinData && InSet(SkinData->SkinControls, xcMenuItem)) SkinMainMenus(Form, SkinData, true);
 }
 
 void TWinSkinForm::ReadWindowFacts() {
@@ -349,6 +351,10 @@ void TWinSkinForm::Detach(bool onDestroy) {
     }
     if (HoverTimer) HoverTimer->SetEnabled(false);
     FreePainters();
+    if (Form) {
+        SkinPopupMenus(Form, SkinData, false);
+        SkinMainMenus(Form, SkinData, false);
+    }
     if (Form && SkinData) Form->SetColor(SavedFormColor);
     const bool resize = SkinFrame && Activated && SkinState != fsAttached;
     const bool hadMenuBar = MenuBar != nullptr;

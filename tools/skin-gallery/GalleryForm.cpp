@@ -1,6 +1,7 @@
 #include "GalleryForm.h"
 
 #include "RawDialog.h"
+#include "runtime/Menus.h"
 
 #include <commdlg.h>
 
@@ -92,8 +93,21 @@ void TGalleryForm::ShowSkinState() {
 }
 
 const TClassInfo& TGalleryPage::StaticClassInfo() {
-    static const TClassInfo& info = TClassBuilder<TGalleryPage, TForm>("TGalleryPage").Register();
+    static const TClassInfo& info = TClassBuilder<TGalleryPage, TForm>("TGalleryPage")
+        .Method("menuItemClick", &TGalleryPage::menuItemClick)
+        .Register();
     return info;
+}
+
+void TGalleryPage::menuItemClick(TObject* Sender) {
+    auto* item = dynamic_cast<TMenuItem*>(Sender);
+    auto* status = dynamic_cast<TControl*>(FindComponent("menuStatus"));
+    if (!item || !status) return;
+    std::wstring caption;
+    for (std::size_t i = 0; i < item->Caption().size(); ++i)
+        if (item->Caption()[i] != L'&' || (i + 1 < item->Caption().size() && item->Caption()[++i] == L'&'))
+            caption += item->Caption()[i];
+    status->SetWideText(L"Chosen: " + caption);
 }
 
 TGalleryPage::TGalleryPage(TComponent* owner, const std::wstring& resourceName) : TForm(owner) {

@@ -48,6 +48,8 @@ class TGalleryPage : public TForm {
 public:
     TGalleryPage(TComponent* owner, const std::wstring& resourceName);
     explicit TGalleryPage(TComponent* owner) : TForm(owner) {}
+    // A menu item chosen: the page's "menuStatus" label names it.
+    void menuItemClick(TObject* Sender);
 };
 
 // A picture button whose picture is its "PngImage" property (skinned through the "pngbitbtn" kind).

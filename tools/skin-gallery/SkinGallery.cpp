@@ -14,6 +14,8 @@
 #include "GalleryForm.h"
 #include "RawDialog.h"
 #include "runtime/ExtCtrls.h"
+#include "skin/window/WinSkinForm.h"
+#include "skin/window/WinSkinMenu.h"
 
 #include <cstdio>
 #include <fstream>
@@ -72,6 +74,12 @@ void WriteLayout(const std::wstring& file, const std::vector<TCustomForm*>& form
         out << f->Name() << " window " << r.left << ' ' << r.top << ' ' << r.right - r.left << ' ' << r.bottom - r.top
             << '\n';
         WriteControls(out, f->Name(), f);
+        // The skinned menu bar's items, by position ("menu0", "menu1", ...).
+        if (const TWinSkinForm* painter = FramePainterOf(f->Handle()); painter && painter->MenuBar)
+            for (const auto& item : painter->MenuBar->Items)
+                out << f->Name() << " menu" << item->Index << ' ' << r.left + item->Rect.left << ' '
+                    << r.top + item->Rect.top << ' ' << item->Rect.right - item->Rect.left << ' '
+                    << item->Rect.bottom - item->Rect.top << '\n';
     }
     if (raw && IsWindow(raw)) {
         RECT r;
