@@ -65,6 +65,8 @@ wine "$driver" --folder "$(winpath "$out/pictures")" --done "$(winpath "$out/sna
      --shot-hot "$(winpath "$out/window-hot-close.bmp")" --shot-sysmenu "$(winpath "$out/system-menu.bmp")" </dev/null
 
 echo "== Grivelle in the second skin"
+# `wine` may be a shell function: the job is then a subshell with Grivelle as its child.
+pkill -P "$grivelle_pid" 2>/dev/null || true
 kill "$grivelle_pid" 2>/dev/null || true
 wait "$grivelle_pid" 2>/dev/null || true
 sleep 1

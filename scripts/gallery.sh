@@ -27,7 +27,13 @@ run_gallery() { # args: extra gallery arguments
   for _ in $(seq 1 120); do [ -s "$layout" ] && break; sleep 0.5; done
   [ -s "$layout" ] || { echo "gallery.sh: the gallery did not start" >&2; kill "$gallery"; exit 1; }
 }
-stop_gallery() { kill "$gallery" 2>/dev/null || true; wait "$gallery" 2>/dev/null || true; }
+# `wine` may be a shell function: the job is then a subshell with the program as its child.
+stop_gallery() {
+  pkill -P "$gallery" 2>/dev/null || true
+  kill "$gallery" 2>/dev/null || true
+  wait "$gallery" 2>/dev/null || true
+  for _ in $(seq 1 20); do xdotool search --class 'skingallery' >/dev/null 2>&1 || break; sleep 0.5; done
+}
 
 skin=()
 [ $# -gt 0 ] && skin=("Z:$(realpath "$1")")
@@ -42,9 +48,34 @@ shoot_pages() { # args: file name prefix
     import -window root -display "$DISPLAY" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$out/$1page-${title%-}.png"
   done
 }
+# The Menus page's bar in use: an item hot, File dropped down, Right moving on to Edit, Alt+V, the context
+# menu (<prefix>menu-*.png).
+shoot_menus() { # args: file name prefix
+  local id; id="$(xdotool search --onlyvisible --name '^Menus$' 2>/dev/null | head -1)"
+  [ -n "$id" ] || return 0
+  xdotool windowraise "$id"; sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  local crop="$((WIDTH + 200))x$((HEIGHT + 120))+$X+$Y"
+  read -r _ _ mx my mw mh < <(tr -d '\r' <"$layout" | grep '^MenusPage menu0 ')
+  xdotool mousemove --sync $((mx + mw / 2)) $((my + mh / 2)); sleep 0.8
+  import -window root -display "$DISPLAY" -crop "$crop" "$out/$1menu-hot.png"
+  xdotool click 1; sleep 1.2
+  import -window root -display "$DISPLAY" -crop "$crop" "$out/$1menu-file.png"
+  xdotool key Right; sleep 1.2
+  import -window root -display "$DISPLAY" -crop "$crop" "$out/$1menu-right-to-edit.png"
+  xdotool key Escape; sleep 0.5
+  xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT - 30)); sleep 0.3
+  xdotool key alt+v; sleep 1.2
+  import -window root -display "$DISPLAY" -crop "$crop" "$out/$1menu-alt-v.png"
+  xdotool key Escape; sleep 0.5
+  xdotool click 3; sleep 1.2
+  import -window root -display "$DISPLAY" -crop "$crop" "$out/$1menu-context.png"
+  xdotool key Escape; sleep 0.5
+}
 run_gallery "${skin[@]}"
 shot gallery
 shoot_pages ""
+shoot_menus ""
 # Each button of the buttons page: hot, then pressed (released outside it, so nothing is clicked).
 tr -d '\r' <"$layout" | while read -r window name x y w h; do
   [ "$window" = ButtonsPage ] || continue
@@ -64,6 +95,7 @@ stop_gallery
 run_gallery --second
 shot gallery-second
 shoot_pages second-
+shoot_menus second-
 stop_gallery
 convert "$out/gallery.png" "$out/gallery-second.png" +append "$out/gallery-both-skins.png"
 for page in "$out"/page-*.png; do

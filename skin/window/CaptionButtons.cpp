@@ -37,7 +37,7 @@ CaptionWindowFacts CaptionFacts(const TWinSkinForm& f) {
     facts.captionBox = f.CaptionBoxes;
     facts.borderKind = f.BorderKind;
     facts.systemDialog = f.SystemDialog;
-    facts.mdiChildMaximized = f.WindowKind == wkMdiFrame && SkinManager && SkinManager->mdiMaximized;
+    facts.mdiChildMaximized = f.MdiChildMaximized();
     facts.hasMenuBar = f.MenuBar != nullptr;
     return facts;
 }
@@ -105,7 +105,7 @@ void RestoreWindow(TWinSkinForm& f) {
 
 void ToggleMaximize(TWinSkinForm& f) {
     if (f.ShowState == ssMaximized) return RestoreWindow(f);
-    if (IsMdiChild(f) && SkinManager) SkinManager->mdiMaximized = true;
+    if (IsMdiChild(f) && SkinManager) SkinManager->SetMdiMaximized(true);
     f.ShowState = ssMaximized;
     PostMessageW(f.Handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     f.CurrentObject = nullptr;
@@ -257,10 +257,13 @@ void TWinSkinForm::DrawCaptionButtons(HDC titleDc) {
     GetWindowRect(Handle, &window);
     UpdateCaptionButtons(*this, window.right - window.left);
     for (TWinSysButton* button : CaptionButtons) {
-        if (!button->Visible || button->FrameSize().cx <= 0 || button->Element->Visibility == VisibilityMenuBar)
-            continue;
+        if (!button->Visible || button->FrameSize().cx <= 0) continue;
         button->State = NCStateNormal;
-        button->DrawTo(titleDc, ButtonTitleFrame(Active, button->Enabled, button->Element->FrameCount));
+        // The active MDI child's buttons sit in the menu bar, drawn in their first frame.
+        if (button->Element->Visibility == VisibilityMenuBar)
+            button->DrawTo(titleDc, 1);
+        else
+            button->DrawTo(titleDc, ButtonTitleFrame(Active, button->Enabled, button->Element->FrameCount));
     }
     // The first mouse move after a paint makes the button under the mouse hot again.
     CurrentObject = nullptr;
@@ -349,12 +352,16 @@ bool TWinSkinForm::CaptionSysCommand(WPARAM wParam, LPARAM lParam) {
         ShowState = ssMinimized;
         if (IsMdiChild(*this)) SetCaptionStyle(true);
         break;
-    case ScMaximize: ShowState = ssMaximized; break;
+    case ScMaximize:
+        ShowState = ssMaximized;
+        // However the child is maximized (button, menu, keyboard), the other children let go of their regions.
+        if (IsMdiChild(*this) && SkinManager) SkinManager->SetMdiMaximized(true);
+        break;
     case ScRestore:
         ShowState = ssNormal;
         if (IsMdiChild(*this)) {
             SetCaptionStyle(false);
-            if (SkinManager) SkinManager->mdiMaximized = false;
+            if (SkinManager) SkinManager->SetMdiMaximized(false);
         }
         break;
     default: break;

@@ -82,6 +82,7 @@ TWinSkinForm::~TWinSkinForm() {
     FreeCaptionButtons();
     FreeSystemMenu();
     FreeMenuBar(false);
+    UnsubclassMdiClient();
     if (SkinManager) SkinManager->ForgetPainter(this);
 }
 
@@ -138,6 +139,7 @@ void TWinSkinForm::AttachToWindow(TSkinData* skinData) {
         CaptionBoxes |= cbCaptionStyleWorkaround;
 
     Subclass();
+    if (WindowKind == wkMdiFrame) SubclassMdiClient();
 
     if (SkinFrame) {
         if (GetMenu(Handle) && WindowKind != wkMdiChild) CreateMenuBar();
@@ -363,6 +365,7 @@ void TWinSkinForm::Detach(bool onDestroy) {
         UnhookForm();
         FreeMenuBar(true);
     }
+    UnsubclassMdiClient();
     Unsubclass();
     if (!IsWindow(Handle)) return;
     if (SkinFrame) {

@@ -101,6 +101,14 @@ public:
     void FreeMenuBar(bool giveMenuBack);   // the menu goes back to the window when asked
     void RebuildMenuBar();                 // the menu changed
 
+    // --- MDI frames (MdiClientSkin.cpp) ----------------------------------------------------------------
+    void SubclassMdiClient();
+    void UnsubclassMdiClient();
+    // An MDI frame whose active child is maximized: the child's buttons sit in the frame's menu bar.
+    bool MdiChildMaximized() const;
+    static LRESULT CALLBACK MdiClientProc(HWND client, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                          DWORD_PTR self);
+
     // --- Controls (ControlClassification.cpp) -----------------------------------------------------
     void SkinFormControls(TCustomForm* form);
     void SkinChildWindows(HWND handle);
@@ -152,6 +160,8 @@ public:
     bool SkinFrame = true;
     int WindowKind = wkOrdinary;
     HWND MdiClientWindow = nullptr;
+    bool MdiClientSubclassed = false;
+    bool MenuUpdateAtAttach = true; // the skin data's MenuUpdate before MDI children switched it off
     int BorderKind = bkSingle;
     int ShowState = ssNormal;
     bool Active = false;

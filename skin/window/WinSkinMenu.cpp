@@ -131,6 +131,11 @@ void TWinSkinMenu::Layout() {
         facts.elementRight = SkinData->MenuBar->RightWidth;
     }
     facts.rightToLeft = RightToLeft();
+    if (facts.rightToLeft && Form->MdiChildMaximized())
+        for (const TWinSysButton* button : Form->CaptionButtons)
+            if (button->Visible && button->Element->Visibility == VisibilityMenuBar && button->Rect.right > button->Rect.left)
+                facts.mdiButtonsLeft = facts.mdiButtonsLeft < 0 ? button->Rect.left - bar.left
+                                                                : std::min<int>(facts.mdiButtonsLeft, button->Rect.left - bar.left);
     std::vector<MenuBarItemFacts> items;
     HDC dc = GetDC(nullptr);
     const HGDIOBJ old = SelectObject(dc, MenuFont());
@@ -176,6 +181,7 @@ void TWinSkinMenu::Paint(HDC dc, const RECT& barRect) {
     if (w <= 0 || h <= 0 || !SkinData) return;
     painting_ = true;
     barRect_ = barRect;
+    if (SkinManager && Form->MdiChildMaximized()) SkinManager->SetMdiMaximized(true);
     if (!background_) background_ = std::make_unique<TBitmap>();
     background_->SetPixelFormat(pf32bit);
     background_->SetSize(w, h);

@@ -1,5 +1,6 @@
 #include "GalleryForm.h"
 
+#include "MdiWindow.h"
 #include "RawDialog.h"
 #include "runtime/Menus.h"
 
@@ -23,11 +24,13 @@ const TClassInfo& TGalleryForm::StaticClassInfo() {
         .Field("secondSkinButton", &TGalleryForm::secondSkinButton)
         .Field("skinFileButton", &TGalleryForm::skinFileButton)
         .Field("skinLabel", &TGalleryForm::skinLabel)
+        .Field("mdiButton", &TGalleryForm::mdiButton)
         .Method("skinSwitchButtonClick", &TGalleryForm::skinSwitchButtonClick)
         .Method("rawDialogButtonClick", &TGalleryForm::rawDialogButtonClick)
         .Method("storedSkinButtonClick", &TGalleryForm::storedSkinButtonClick)
         .Method("secondSkinButtonClick", &TGalleryForm::secondSkinButtonClick)
         .Method("skinFileButtonClick", &TGalleryForm::skinFileButtonClick)
+        .Method("mdiButtonClick", &TGalleryForm::mdiButtonClick)
         .Register();
     return info;
 }
@@ -82,6 +85,10 @@ void TGalleryForm::skinSwitchButtonClick(TObject*) {
 
 void TGalleryForm::rawDialogButtonClick(TObject*) {
     if (!RawDialog || !IsWindow(RawDialog)) RawDialog = ShowRawButtonDialog(Handle());
+}
+
+void TGalleryForm::mdiButtonClick(TObject*) {
+    if (!MdiWindow || !IsWindow(MdiWindow)) MdiWindow = ShowMdiWindow(Handle());
 }
 
 void TGalleryForm::ShowSkinState() {

@@ -22,6 +22,7 @@ public:
     TButton* storedSkinButton = nullptr;
     TButton* secondSkinButton = nullptr;
     TButton* skinFileButton = nullptr;
+    TButton* mdiButton = nullptr;
     TLabel* skinLabel = nullptr;
 
     void skinSwitchButtonClick(TObject* Sender);
@@ -29,11 +30,13 @@ public:
     void storedSkinButtonClick(TObject* Sender);
     void secondSkinButtonClick(TObject* Sender);
     void skinFileButtonClick(TObject* Sender);
+    void mdiButtonClick(TObject* Sender);
     // Loads a skin file while the windows are open; false (the current skin stays) when it cannot be read.
     bool LoadSkinFile(const std::wstring& path);
     // Shows the skin state on the switch and the label.
     void ShowSkinState();
     HWND RawDialog = nullptr;
+    HWND MdiWindow = nullptr;
 
 private:
     // Switches to a package held in memory and turns skinning on.

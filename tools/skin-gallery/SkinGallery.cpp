@@ -1,21 +1,24 @@
 // The skin gallery: every control family the engine paints, on one page per family, plus a raw dialog of
 // bare "Button" windows. For skin authors and for the tests.
 //
-//   SkinGallery.exe [skin file] [--second] [--unskinned] [--raw] [--layout FILE]
+//   SkinGallery.exe [skin file] [--second] [--unskinned] [--raw] [--mdi] [--layout FILE]
 //
 // A skin file that cannot be read leaves the stored skin in place; --second starts with the second skin.
 // --unskinned starts with skinning off. The main window switches skinning off and on and loads the stored
-// skin, the second skin or any skin file while every window stays open. --raw opens the raw dialog at once.
+// skin, the second skin or any skin file while every window stays open. --raw opens the raw dialog at once,
+// --mdi the MDI window.
 // --layout writes, once the windows are up, one line per control: "window control left top width height"
 // in screen pixels.
 #include <windows.h>
 #include <shellapi.h>
 
 #include "GalleryForm.h"
+#include "MdiWindow.h"
 #include "RawDialog.h"
 #include "runtime/ExtCtrls.h"
 #include "skin/window/WinSkinForm.h"
 #include "skin/window/WinSkinMenu.h"
+#include "skin/window/WinSysButton.h"
 
 #include <cstdio>
 #include <fstream>
@@ -27,6 +30,7 @@ namespace {
 struct TOptions {
     std::wstring skinFile;
     std::wstring layoutFile;
+    bool mdi = false;
     bool unskinned = false;
     bool second = false;
     bool raw = false;
@@ -42,6 +46,7 @@ TOptions ParseCommandLine() {
         else if (a == L"--raw") o.raw = true;
         else if (a == L"--second") o.second = true;
         else if (a == L"--layout" && i + 1 < count) o.layoutFile = args[++i];
+        else if (a == L"--mdi") o.mdi = true;
         else o.skinFile = a;
     }
     LocalFree(args);
@@ -66,7 +71,24 @@ BOOL CALLBACK WriteDialogChild(HWND child, LPARAM stream) {
     return TRUE;
 }
 
-void WriteLayout(const std::wstring& file, const std::vector<TCustomForm*>& forms, HWND raw) {
+// A window's skinned menu-bar items and caption buttons: "<window> menu<i> ..." and "<window> button<action> ...".
+void WriteFrameObjects(std::ofstream& out, const std::string& window, HWND handle) {
+    const TWinSkinForm* painter = FramePainterOf(handle);
+    if (!painter) return;
+    RECT r;
+    GetWindowRect(handle, &r);
+    auto line = [&](const std::string& name, const RECT& o) {
+        out << window << ' ' << name << ' ' << r.left + o.left << ' ' << r.top + o.top << ' ' << o.right - o.left
+            << ' ' << o.bottom - o.top << '\n';
+    };
+    if (painter->MenuBar)
+        for (const auto& item : painter->MenuBar->Items) line("menu" + std::to_string(item->Index), item->Rect);
+    for (const TWinSysButton* button : painter->CaptionButtons)
+        if (button->Visible && button->Rect.right > button->Rect.left)
+            line("button" + std::to_string(button->Action()), button->Rect);
+}
+
+void WriteLayout(const std::wstring& file, const std::vector<TCustomForm*>& forms, HWND raw, HWND mdi) {
     std::ofstream out(file.c_str());
     for (TCustomForm* f : forms) {
         RECT r;
@@ -74,12 +96,20 @@ void WriteLayout(const std::wstring& file, const std::vector<TCustomForm*>& form
         out << f->Name() << " window " << r.left << ' ' << r.top << ' ' << r.right - r.left << ' ' << r.bottom - r.top
             << '\n';
         WriteControls(out, f->Name(), f);
-        // The skinned menu bar's items, by position ("menu0", "menu1", ...).
-        if (const TWinSkinForm* painter = FramePainterOf(f->Handle()); painter && painter->MenuBar)
-            for (const auto& item : painter->MenuBar->Items)
-                out << f->Name() << " menu" << item->Index << ' ' << r.left + item->Rect.left << ' '
-                    << r.top + item->Rect.top << ' ' << item->Rect.right - item->Rect.left << ' '
-                    << item->Rect.bottom - item->Rect.top << '\n';
+        WriteFrameObjects(out, f->Name(), f->Handle());
+    }
+    if (mdi && IsWindow(mdi)) {
+        RECT r;
+        GetWindowRect(mdi, &r);
+        out << "MdiWindow window " << r.left << ' ' << r.top << ' ' << r.right - r.left << ' ' << r.bottom - r.top << '\n';
+        WriteFrameObjects(out, "MdiWindow", mdi);
+        int n = 0;
+        for (HWND child = GetWindow(MdiClientOf(mdi), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            GetWindowRect(child, &r);
+            out << "MdiWindow child" << n << ' ' << r.left << ' ' << r.top << ' ' << r.right - r.left << ' '
+                << r.bottom - r.top << '\n';
+            WriteFrameObjects(out, "MdiChild" + std::to_string(n++), child);
+        }
     }
     if (raw && IsWindow(raw)) {
         RECT r;
@@ -112,13 +142,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         form->Show();
         for (size_t i = 1; i < forms.size(); ++i) forms[i]->Show();
         if (options.raw) form->rawDialogButtonClick(form);
+        if (options.mdi) form->mdiButtonClick(form);
         TTimer* layout = nullptr;
         if (!options.layoutFile.empty()) {
             layout = new TTimer(form);
             layout->SetInterval(1500);
             layout->OnTimer = [layout, &options, &forms, form](TObject*) {
                 layout->SetEnabled(false);
-                WriteLayout(options.layoutFile, forms, form->RawDialog);
+                WriteLayout(options.layoutFile, forms, form->RawDialog, form->MdiWindow);
             };
         }
         Application->Run();
