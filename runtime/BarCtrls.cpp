@@ -1,5 +1,8 @@
 #include "runtime/BarCtrls.h"
 
+#include "runtime/Forms.h"
+#include "runtime/Menus.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -190,6 +193,7 @@ const TClassInfo& TToolBar::StaticClassInfo() {
     static const TClassInfo& info = TClassBuilder<TToolBar, TWinControl>("TToolBar")
         .Object<TStrings>("Buttons", &TToolBar::Buttons, nullptr)
         .Bool("Flat", &TToolBar::Flat, &TToolBar::SetFlat)
+        .Object<TMainMenu>("Menu", &TToolBar::Menu, &TToolBar::SetMenu)
         .Event("OnCustomDraw", &TToolBar::OnCustomDraw)
         .Event("OnCustomDrawButton", &TToolBar::OnCustomDrawButton)
         .Register();
@@ -228,11 +232,54 @@ void TToolBar::SetFlat(bool v) {
     if (handle_) RecreateWnd();
 }
 
+void TToolBar::SetMenu(TMainMenu* menu) {
+    if (menu_) menu_->RemoveFreeNotification(this);
+    menu_ = menu;
+    if (menu_) menu_->FreeNotification(this);
+    syncButtons();
+}
+
+void TToolBar::Notification(TComponent* component, TOperation operation) {
+    TWinControl::Notification(component, operation);
+    if (operation == opRemove && component == menu_) {
+        menu_ = nullptr;
+        syncButtons();
+    }
+}
+
+// A menu button: its item's sub-menu below the button (the form gets the item messages), or its click.
+void TToolBar::menuButtonClick(int button) {
+    TMenuItem* item = menu_ ? menu_->Items()->Items(button) : nullptr;
+    if (!item) return;
+    if (!item->Count()) {
+        item->Click();
+        return;
+    }
+    item->Click();
+    menu_->Handle();
+    RECT r{};
+    SendMessageW(handle_, TB_GETITEMRECT, WPARAM(button), LPARAM(&r));
+    MapWindowPoints(handle_, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    TCustomForm* form = GetParentForm(this);
+    const HWND owner = form && form->HandleAllocated() ? form->Handle() : handle_;
+    SendMessageW(handle_, TB_PRESSBUTTON, WPARAM(100 + button), TRUE);
+    const UINT command = UINT(TrackPopupMenuEx(item->Handle(), TPM_LEFTALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON, r.left,
+                                               r.bottom, owner, nullptr));
+    // The menu loop ran the program's messages: this tool bar may be gone, the item is looked up afresh.
+    if (TMenuItem* chosen = command ? FindMenuItemByCommand(command) : nullptr) chosen->Click();
+    if (IsWindow(owner) && HandleAllocated()) SendMessageW(handle_, TB_PRESSBUTTON, WPARAM(100 + button), FALSE);
+}
+
 void TToolBar::syncButtons() {
     if (!handle_) return;
     while (SendMessageW(handle_, TB_BUTTONCOUNT, 0, 0) > 0) SendMessageW(handle_, TB_DELETEBUTTON, 0, 0);
-    for (int i = 0; i < buttons_->Count(); ++i) {
-        std::wstring text = WideFromAnsi(buttons_->Strings(i));
+    std::vector<std::wstring> captions;
+    if (menu_)
+        for (int i = 0; i < menu_->Items()->Count(); ++i) captions.push_back(menu_->Items()->Items(i)->Caption());
+    else
+        for (int i = 0; i < buttons_->Count(); ++i) captions.push_back(WideFromAnsi(buttons_->Strings(i)));
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        std::wstring text = captions[i];
         text.push_back(L'\0');
         TBBUTTON b{};
         b.iBitmap = I_IMAGENONE;
@@ -246,7 +293,9 @@ void TToolBar::syncButtons() {
 
 void TToolBar::Dispatch(TMessage& m) {
     if (m.Msg == CN_COMMAND) {
-        if (OnButtonClick) OnButtonClick(this, int(LOWORD(m.WParam)) - 100);
+        const int button = int(LOWORD(m.WParam)) - 100;
+        if (menu_) menuButtonClick(button);
+        else if (OnButtonClick) OnButtonClick(this, button);
         return;
     }
     if (m.Msg == CN_NOTIFY) {
@@ -255,7 +304,7 @@ void TToolBar::Dispatch(TMessage& m) {
         if (cd->nmcd.hdr.code != UINT(NM_CUSTOMDRAW)) return;
         bool defaultDraw = true;
         if (cd->nmcd.dwDrawStage == CDDS_PREPAINT) {
-            if (OnCustomDraw) OnCustomDraw(this, cd->nmcd.rc, defaultDraw);
+            if (OnCustomDraw) OnCustomDraw(this, cd->nmcd.hdc, cd->nmcd.rc, defaultDraw);
             m.Result = (OnCustomDrawButton ? CDRF_NOTIFYITEMDRAW : 0) | (defaultDraw ? 0 : CDRF_SKIPDEFAULT);
         } else if (cd->nmcd.dwDrawStage == CDDS_ITEMPREPAINT && OnCustomDrawButton) {
             OnCustomDrawButton(this, int(cd->nmcd.dwItemSpec) - 100, cd->nmcd.hdc, cd->nmcd.rc, cd->nmcd.uItemState,

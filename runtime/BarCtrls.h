@@ -83,11 +83,14 @@ private:
 };
 
 class TToolBar;
-using TToolBarDrawEvent = std::function<void(TToolBar* bar, const RECT& rect, bool& defaultDraw)>;
+using TToolBarDrawEvent = std::function<void(TToolBar* bar, HDC dc, const RECT& rect, bool& defaultDraw)>;
 using TToolBarButtonDrawEvent = std::function<void(TToolBar* bar, int button, HDC dc, const RECT& rect,
                                                    UINT state, bool& defaultDraw)>;
 
-// A tool bar with one text button per line of Buttons, aligned to its parent's top.
+class TMainMenu;
+
+// A tool bar with one text button per line of Buttons, aligned to its parent's top. With a Menu, its buttons
+// are the menu's top items instead, and a button opens its item's sub-menu below it.
 class TToolBar : public TWinControl {
     GRV_CLASS(TToolBar)
 public:
@@ -96,6 +99,8 @@ public:
     TStrings* Buttons() const { return buttons_.get(); }
     bool Flat() const { return flat_; }
     void SetFlat(bool v);
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* menu);
     TToolBarDrawEvent OnCustomDraw;
     TToolBarButtonDrawEvent OnCustomDrawButton;
     std::function<void(TToolBar* bar, int button)> OnButtonClick;
@@ -107,6 +112,9 @@ protected:
 
 private:
     void syncButtons();
+    void menuButtonClick(int button);
+    void Notification(TComponent* component, TOperation operation) override;
     std::unique_ptr<TStringList> buttons_;
     bool flat_ = false;
+    TMainMenu* menu_ = nullptr;
 };

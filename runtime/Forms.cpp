@@ -371,12 +371,16 @@ void TCustomForm::Dispatch(TMessage& m) {
         break;
     case WM_MEASUREITEM:
     case WM_DRAWITEM:
-        if (m.WParam == 0)
-            for (TMenu* menu : {static_cast<TMenu*>(menu_), static_cast<TMenu*>(popupMenu_)})
-                if (menu && menu->MenuItemMessage(m.Msg, m.LParam)) {
-                    m.Result = TRUE;
-                    return;
-                }
+        // An owner-drawn item of any menu this form shows (its own, a context menu, a tool bar's menu).
+        if (m.WParam == 0) {
+            const UINT id = m.Msg == WM_MEASUREITEM ? reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam)->itemID
+                                                    : reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam)->itemID;
+            TMenuItem* item = FindMenuItemByCommand(id);
+            if (TMenu* menu = item ? item->GetParentMenu() : nullptr; menu && menu->MenuItemMessage(m.Msg, m.LParam)) {
+                m.Result = TRUE;
+                return;
+            }
+        }
         break;
     case WM_CONTEXTMENU:
         if (popupMenu_ && popupMenu_->AutoPopup()) {

@@ -10,6 +10,7 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/window/WinSkinForm.h"
 #include "skin/window/SkinMenuHandlers.h"
+#include "skin/window/ToolBarSkin.h"
 
 #include <algorithm>
 #include <vector>
@@ -75,12 +76,11 @@ void CarryOut(TWinSkinForm& skinner, TControl* control, const std::vector<TRuleA
                 if (!IsControlSkinned(skinner, child))
                     AttachTo(skinner, child, EmbeddedChildPainter(ControlFactsOf(skinner, child)));
             break;
+        case TRuleStep::ToolBarHandlers: InstallToolBarHandlers(skinner, control); break;
+        case TRuleStep::OwnerDrawToolBarMenu: OwnerDrawToolBarMenu(skinner, control); break;
         case TRuleStep::OwnerDrawMenuItem:
         case TRuleStep::RecolourBands:
-        case TRuleStep::ToolBarHandlers:
-        case TRuleStep::OwnerDrawToolBarMenu:
-            // The framework has no control with its own menu item, no cool bar and no tool bar yet: the
-            // menu and tool-bar work adds these steps with those classes.
+            // The framework has no control carrying its own menu item and no cool bar.
             break;
         }
     }

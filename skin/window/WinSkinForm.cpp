@@ -8,6 +8,7 @@
 #include "runtime/Menus.h"
 #include "skin/window/WinSkinMenu.h"
 #include "skin/window/SkinMenuHandlers.h"
+#include "skin/window/ToolBarSkin.h"
 
 #include <commctrl.h>
 
@@ -356,6 +357,7 @@ void TWinSkinForm::Detach(bool onDestroy) {
     if (Form) {
         SkinPopupMenus(Form, SkinData, false);
         SkinMainMenus(Form, SkinData, false);
+        RemoveToolBarHandlers(Form);
     }
     if (Form && SkinData) Form->SetColor(SavedFormColor);
     const bool resize = SkinFrame && Activated && SkinState != fsAttached;

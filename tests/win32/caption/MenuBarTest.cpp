@@ -3,12 +3,14 @@
 // the window destroyed with its menu open, and GDI objects over many openings.
 #include "MenuTestSupport.h"
 
+#include "runtime/BarCtrls.h"
 #include "runtime/Forms.h"
 #include "runtime/Menus.h"
 #include "skin/window/CaptionButtonRules.h"
 #include "skin/window/WinSkinForm.h"
 #include "skin/window/WinSkinMenu.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -27,6 +29,21 @@ const char* const MenuFormText = R"(object MenuTestForm: TForm
   ClientWidth = 360
   Menu = MainMenu1
   PopupMenu = PopupMenu1
+  object Tools: TToolBar
+    Left = 0
+    Top = 0
+    Width = 360
+    Height = 26
+    Menu = ToolMenu
+  end
+  object ToolMenu: TMainMenu
+    object ToolsMenu: TMenuItem
+      Caption = '&Tools'
+      object ToolsOptions: TMenuItem
+        Caption = '&Options'
+      end
+    end
+  end
   object MainMenu1: TMainMenu
     object FileMenu: TMenuItem
       Caption = '&File'
@@ -243,7 +260,7 @@ TEST(MenuBar, ChosenItemsAndBarItemsWithoutSubMenuRunTheirClick) {
     RunSteps([&] { SendMessageW(f.Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f'); },
              {[&](HWND) {
                  RECT r{};
-                 GetMenuItemRect(f.Handle(), file, 0, &r);
+                 GetMenuItemRect(nullptr, file, 0, &r);
                  Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
              }});
     Pump(300);
@@ -293,6 +310,33 @@ TEST(MenuBar, AFormsContextMenuIsOwnerDrawnByTheSkin) {
     EXPECT_EQ(f.form->ClientHeight(), 180);
     StoredSkin()->SetActive(true);
     Pump(300);
+}
+
+TEST(MenuBar, AToolBarsMenuIsSkinnedAndOpensBelowItsButton) {
+    MenuForm f;
+    auto* bar = dynamic_cast<TToolBar*>(f.form->FindComponent("Tools"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bool(bar->OnCustomDrawButton)) << "the skin draws the tool bar's buttons";
+    EXPECT_TRUE(bool(f.Item("ToolsOptions")->OnDrawItem)) << "and its menu's items";
+    int options = 0;
+    f.Item("ToolsOptions")->OnClick = [&](TObject*) { ++options; };
+    RECT button{};
+    SendMessageW(bar->Handle(), TB_GETITEMRECT, 0, LPARAM(&button));
+    MapWindowPoints(bar->Handle(), nullptr, reinterpret_cast<POINT*>(&button), 2);
+    HMENU opened = nullptr;
+    RECT menuRect{};
+    RunSteps([&] { Click({(button.left + button.right) / 2, (button.top + button.bottom) / 2}); },
+             {[&](HWND menu) {
+                 opened = OpenMenu(menu);
+                 if (menu) GetWindowRect(menu, &menuRect);
+                 RECT r{};
+                 GetMenuItemRect(nullptr, f.Item("ToolsMenu")->Handle(), 0, &r); // found in its own window
+                 Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+             }});
+    Pump(300);
+    EXPECT_EQ(opened, f.Item("ToolsMenu")->Handle());
+    EXPECT_GE(menuRect.top, button.bottom - 1) << "below the button";
+    EXPECT_EQ(options, 1);
 }
 
 TEST(MenuBar, DestroyingTheFormWithItsMenuOpenEndsTheLoopSafely) {
