@@ -4,11 +4,17 @@ const TClassInfo& TImageList::StaticClassInfo() {
     static const TClassInfo& info = TClassBuilder<TImageList, TComponent>("TImageList")
         .Integer("Width", &TImageList::Width, &TImageList::SetWidth)
         .Integer("Height", &TImageList::Height, &TImageList::SetHeight)
+        .Object<TBitmap>("Bitmap", &TImageList::Bitmap, nullptr)
         .Register();
     return info;
 }
 
-TImageList::TImageList(TComponent* owner) : TComponent(owner) {
+TImageList::TImageList(TComponent* owner) : TComponent(owner), bitmap_(std::make_unique<TBitmap>()) {
+    // A strip given as a whole: its images, transparent where the bottom-left pixel's colour is.
+    bitmap_->OnChange = [this](TObject*) {
+        Clear();
+        if (!bitmap_->Empty()) AddMasked(bitmap_.get(), bitmap_->Canvas()->Pixel(0, bitmap_->Height() - 1));
+    };
     static const bool loaded = [] {
         INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
         return InitCommonControlsEx(&icc) != FALSE;

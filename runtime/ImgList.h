@@ -1,6 +1,8 @@
 // TImageList over the common-controls image list: images of one size with masks.
 #pragma once
 
+#include <memory>
+
 #include "runtime/Graphics.h"
 
 #include <commctrl.h>
@@ -23,10 +25,14 @@ public:
     void Delete(int index);
     void Clear();
     void Draw(TCanvas* canvas, int x, int y, int index, bool enabled = true);
+    // A strip of Width-wide images loaded at once (a form description's "Bitmap.Data"): it replaces the
+    // images, the colour of its bottom-left pixel transparent.
+    TBitmap* Bitmap() const { return bitmap_.get(); }
     bool GetBitmap(int index, TBitmap* dest);
 
 private:
     void recreate();
     HIMAGELIST handle_ = nullptr;
     int width_ = 16, height_ = 16;
+    std::unique_ptr<TBitmap> bitmap_;
 };
