@@ -340,6 +340,11 @@ bool TWinSkinForm::CaptionSysCommand(WPARAM wParam, LPARAM lParam) {
     switch (SysCommandId(static_cast<unsigned>(wParam))) {
     case ScKeyMenu:
         if (OpenBarItemForKey(*this, static_cast<wchar_t>(lParam))) return true;
+        // An MDI child's keys reach the frame's menu bar (its own system menu keeps Alt+Space and Alt+-).
+        if (IsMdiChild(*this) && lParam != ' ' && lParam != '-')
+            if (TWinSkinForm* frame = FramePainterOf(GetAncestor(Handle, GA_ROOT));
+                frame && frame != this && OpenBarItemForKey(*frame, static_cast<wchar_t>(lParam)))
+                return true;
         if (lParam == ' ' && !MenuTracking) {
             POINT origin{0, 0};
             ClientToScreen(Handle, &origin);

@@ -227,6 +227,22 @@ void TWinSkinForm::FormMessage(TMessage& m) {
     case WM_SKIN_CHANGED:
         SkinChanged();
         return;
+    case CM_DIALOGCHAR: {
+        // Alt+letter with the focus in a control: the form's own handling first, then the menu bar's items.
+        const std::shared_ptr<bool> alive = alive_;
+        passOn();
+        if (!*alive || m.Result || !MenuBar) return;
+        const bool altOnly = GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
+        const int index = altOnly ? BarItemForAccelerator(MenuBar->States(), wchar_t(m.WParam)) : -1;
+        if (index < 0) return;
+        const TMenuBtn* item = MenuBar->Item(index);
+        RECT window{};
+        GetWindowRect(Handle, &window);
+        PostMessageW(Handle, WM_NCLBUTTONDOWN, HTMENU,
+                     MAKELPARAM(window.left + item->Rect.left + 1, window.top + item->Rect.top + 1));
+        m.Result = 1;
+        return;
+    }
     case CM_MENUCHANGED: {
         const bool painting = SkinData && SkinData->PaintEnabled;
         if (SkinData) SkinData->PaintEnabled = false;

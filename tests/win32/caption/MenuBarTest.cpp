@@ -5,6 +5,7 @@
 
 #include "runtime/BarCtrls.h"
 #include "runtime/Forms.h"
+#include "runtime/StdCtrls.h"
 #include "runtime/Menus.h"
 #include "skin/window/CaptionButtonRules.h"
 #include "skin/window/WinSkinForm.h"
@@ -29,6 +30,13 @@ const char* const MenuFormText = R"(object MenuTestForm: TForm
   ClientWidth = 360
   Menu = MainMenu1
   PopupMenu = PopupMenu1
+  object Entry: TEdit
+    Left = 8
+    Top = 40
+    Width = 120
+    Height = 21
+    TabOrder = 0
+  end
   object Tools: TToolBar
     Left = 0
     Top = 0
@@ -228,16 +236,24 @@ TEST(MenuBar, OpensByMouseAndAltLetterAndTheArrowKeysMoveBetweenBarMenus) {
     EXPECT_EQ(afterSecondRight, help);
     EXPECT_EQ(afterLeft, edit);
 
-    HMENU byAlt = nullptr;
+    // Alt+letter with the focus in an edit: through the program's loop and the framework's dialog keys.
+    auto* entry = dynamic_cast<TWinControl*>(f.form->FindComponent("Entry"));
+    ASSERT_NE(entry, nullptr);
+    entry->SetFocus();
+    HMENU fromEdit = nullptr;
     RunSteps([&] {
         SetForegroundWindow(f.Handle());
         Keys({{VK_MENU, true}, {'E', true}, {'E', false}, {VK_MENU, false}});
+        for (int i = 0; i < 50 && !fromEdit; ++i) {
+            Application->ProcessMessages();
+            Sleep(10);
+        }
     },
              {[&](HWND menu) {
-                 byAlt = OpenMenu(menu);
+                 fromEdit = OpenMenu(menu);
                  EndMenu();
              }});
-    EXPECT_EQ(byAlt, edit) << "Alt+E opens the bar item with accelerator E";
+    EXPECT_EQ(fromEdit, edit) << "Alt+E opens the bar item with accelerator E";
 
     // Left on the first bar menu wraps to the last bar item: About has no sub-menu, so it runs its click.
     int about = 0;
