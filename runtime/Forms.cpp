@@ -190,7 +190,7 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
     if (operation != opRemove) return;
     if (component == menu_) {
         menu_ = nullptr;
-        if (handle_ && !(ComponentState() & csDestroying)) ::SetMenu(handle_, nullptr);
+        MenuChanged();
     }
     if (component == popupMenu_) popupMenu_ = nullptr;
 }

@@ -4,6 +4,7 @@
 
 #include "runtime/ExtCtrls.h"
 #include "runtime/Forms.h"
+#include "runtime/Menus.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/window/WinSkinMenu.h"
 
@@ -250,7 +251,15 @@ void TWinSkinForm::FormMessage(TMessage& m) {
         passOn();
         if (!*alive) return;
         if (SkinData) SkinData->PaintEnabled = painting;
-        if (!GetMenu(Handle)) return;
+        if (!GetMenu(Handle)) {
+            // The form has no menu any more: the bar goes, and the client keeps its size.
+            if (MenuBar && Form && !Form->Menu()) {
+                FreeMenuBar(false);
+                Metrics.M = 0;
+                if (SkinState == fsSkinned) ResizeToClient(true);
+            }
+            return;
+        }
         if (MenuBar && SkinData && SkinData->MenuUpdate) {
             MenuBar->SetMenuHandle(GetMenu(Handle));
             RebuildMenuBar();

@@ -309,6 +309,14 @@ TEST(MenuBar, MenuChangesArePickedUpWhileMenuUpdateIsOn) {
     EXPECT_EQ(p->MenuBar->Item(1)->Caption, L"&Edit") << "without MenuUpdate the bar keeps what it had";
     EXPECT_EQ(GetMenu(f.Handle()), nullptr) << "the system still draws no bar";
     skin->MenuUpdate = true;
+
+    delete f.Menu("MainMenu1");
+    Pump(200);
+    p = f.Painter();
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->MenuBar, nullptr) << "a form without a menu has no bar";
+    EXPECT_EQ(p->Metrics.M, 0);
+    EXPECT_EQ(f.form->ClientHeight(), 180);
 }
 
 TEST(MenuBar, AFormsContextMenuIsOwnerDrawnByTheSkin) {
