@@ -7,6 +7,7 @@
 #include "runtime/ExtCtrls.h"
 #include "runtime/Forms.h"
 #include "runtime/ImgList.h"
+#include "runtime/MediaPlayer.h"
 #include "runtime/Spin.h"
 #include "runtime/StdCtrls.h"
 #include "runtime/Frames.h"
@@ -29,7 +30,8 @@ void RegisterRuntimeClasses() {
                           &TPageControl::StaticClassInfo, &TTabSheet::StaticClassInfo, &TTabControl::StaticClassInfo,
                           &TTabSet::StaticClassInfo, &TStatusBar::StaticClassInfo, &THeaderControl::StaticClassInfo,
                           &TToolBar::StaticClassInfo, &TFrame::StaticClassInfo, &TTrackBar::StaticClassInfo,
-                          &TUpDown::StaticClassInfo, &TDateTimePicker::StaticClassInfo, &TSpinEdit::StaticClassInfo})
+                          &TUpDown::StaticClassInfo, &TDateTimePicker::StaticClassInfo, &TSpinEdit::StaticClassInfo,
+                          &TMediaPlayer::StaticClassInfo})
             info();
         return true;
     }();
