@@ -113,8 +113,7 @@ void TMediaPlayer::Close() {
 
 void TMediaPlayer::Play() {
     // At the end (a play that ran out), play again from the start.
-    const std::wstring length = command(L"status", L"length"), position = command(L"status", L"position");
-    if (!length.empty() && length == position) command(L"seek", L"to start");
+    if (Length() > 0 && Position() >= Length()) command(L"seek", L"to start");
     command(L"play", L"", true);
 }
 
@@ -148,6 +147,16 @@ TMPModes TMediaPlayer::Mode() const {
     if (mode == L"open") return mpOpen;
     return mpNotReady;
 }
+
+int TMediaPlayer::status(const wchar_t* item) const {
+    if (!DeviceOpen()) return -1;
+    wchar_t answer[64] = {};
+    if (mciSendStringW((L"status " + alias_ + L" " + item).c_str(), answer, 64, nullptr)) return -1;
+    return _wtoi(answer);
+}
+
+int TMediaPlayer::Position() const { return status(L"position"); }
+int TMediaPlayer::Length() const { return status(L"length"); }
 
 void TMediaPlayer::ClickButton(TMPBtnType button) {
     bool doDefault = true;
@@ -222,6 +231,7 @@ void TMediaPlayer::Dispatch(TMessage& m) {
         return;
     }
     case MM_MCINOTIFY:
+        notifyValue_ = unsigned(m.WParam);
         Invalidate();
         if (OnNotify) OnNotify(this);
         return;

@@ -59,6 +59,12 @@ public:
     void Eject();
     bool DeviceOpen() const { return !alias_.empty(); }
     TMPModes Mode() const;
+    // Where the device is and how long its medium is, in milliseconds (-1: no open device).
+    int Position() const;
+    int Length() const;
+    // How the last play or record that asked for notification ended (MCI_NOTIFY_SUCCESSFUL, ..._FAILURE;
+    // 0: none yet).
+    unsigned NotifyValue() const { return notifyValue_; }
     // The last MCI error code (0: none) and its text.
     unsigned Error() const { return error_; }
     std::string ErrorMessage() const;
@@ -83,6 +89,8 @@ private:
     TButtonSet visible_ = AllMPButtons, enabled_ = AllMPButtons, colored_ = AllMPButtons;
     std::wstring alias_;
     unsigned error_ = 0;
+    unsigned notifyValue_ = 0;
+    int status(const wchar_t* item) const;
     int downButton_ = -1;
     bool pressed_ = false;
     // Per button: enabled, disabled and coloured glyph (empty when the program has no such resource).
