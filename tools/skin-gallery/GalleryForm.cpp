@@ -5,6 +5,7 @@
 #include "runtime/MediaPlayer.h"
 
 #include <commdlg.h>
+#include <mmsystem.h>
 
 namespace {
 std::vector<std::uint8_t> ResourceBytes(const wchar_t* name) {
@@ -146,7 +147,11 @@ void PrepareMediaPlayers(TCustomForm* page) {
         player->OnClick = [show, name](TObject*, TMPBtnType button, bool&) {
             show(std::string(name) + ": " + MPBtnTypeInfo.Names[button]);
         };
-        player->OnNotify = [show, name](TObject*) { show(std::string(name) + ": played to the end"); };
+        player->OnNotify = [show, name, player](TObject*) {
+            show(std::string(name) + (player->NotifyValue() == MCI_NOTIFY_SUCCESSFUL
+                                          ? ": played to the end"
+                                          : ": the device could not play it (no sound output here?)"));
+        };
         try {
             player->SetFileName(AnsiFromWide(ToneFile()));
             player->Open();
