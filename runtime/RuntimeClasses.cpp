@@ -8,6 +8,7 @@
 #include "runtime/Forms.h"
 #include "runtime/ImgList.h"
 #include "runtime/Menus.h"
+#include "runtime/MediaPlayer.h"
 #include "runtime/Spin.h"
 #include "runtime/StdCtrls.h"
 #include "runtime/Frames.h"
@@ -31,7 +32,8 @@ void RegisterRuntimeClasses() {
                           &TTabSet::StaticClassInfo, &TStatusBar::StaticClassInfo, &THeaderControl::StaticClassInfo,
                           &TToolBar::StaticClassInfo, &TFrame::StaticClassInfo, &TTrackBar::StaticClassInfo,
                           &TUpDown::StaticClassInfo, &TDateTimePicker::StaticClassInfo, &TSpinEdit::StaticClassInfo,
-                          &TMenuItem::StaticClassInfo, &TMainMenu::StaticClassInfo, &TPopupMenu::StaticClassInfo})
+                          &TMenuItem::StaticClassInfo, &TMainMenu::StaticClassInfo, &TPopupMenu::StaticClassInfo,
+                          &TMediaPlayer::StaticClassInfo})
             info();
         return true;
     }();

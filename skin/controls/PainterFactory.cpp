@@ -3,6 +3,7 @@
 #include "runtime/Controls.h"
 #include "skin/controls/SkinButtons.h"
 #include "skin/controls/SkinEdits.h"
+#include "skin/controls/SkinMediaPlayer.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScrollbars.h"
 #include "skin/controls/SkinChecks.h"
@@ -29,6 +30,7 @@ TSkinControl* Make(const TPainterChoice& choice, TComponent* owner) {
     case TPainterKind::Progress: return new TSkinProgress(owner);
     case TPainterKind::TrackBar: return new TSkinTrackBar(owner);
     case TPainterKind::UpDown: return new TSkinUpDown(owner);
+    case TPainterKind::MediaPlayer: return new TSkinMP(owner);
     case TPainterKind::Scrollbar: {
         auto* p = new TSkinScrollbar(owner);
         p->FSingleBar = choice.SingleBar ? 1 : 0;

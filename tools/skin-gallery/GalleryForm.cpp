@@ -2,9 +2,12 @@
 
 #include "MdiWindow.h"
 #include "RawDialog.h"
+#include "ToneWave.h"
+#include "runtime/MediaPlayer.h"
 #include "runtime/Menus.h"
 
 #include <commdlg.h>
+#include <mmsystem.h>
 
 namespace {
 std::vector<std::uint8_t> ResourceBytes(const wchar_t* name) {
@@ -133,6 +136,52 @@ TPngBitBtn::TPngBitBtn(TComponent* owner) : TBitBtn(owner), png_(std::make_uniqu
 }
 
 TPngBitBtn::~TPngBitBtn() { DestroyHandle(); }
+
+namespace {
+// The tone file of this run (one per process: a gallery still closing may hold its own open), deleted
+// when the program ends, after the players have closed it.
+std::wstring ToneFile() {
+    static const std::wstring path = [] {
+        wchar_t folder[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, folder);
+        std::wstring file = std::wstring(folder) + L"GrivelleGalleryTone" + std::to_wstring(GetCurrentProcessId()) + L".wav";
+        const std::vector<std::uint8_t> bytes = ToneWave(1000, 660);
+        {
+            TFileStream out(AnsiFromWide(file), fmCreate);
+            out.Write(bytes.data(), std::int64_t(bytes.size()));
+        }
+        Application->AddExitProc([file] { DeleteFileW(file.c_str()); });
+        return file;
+    }();
+    return path;
+}
+} // namespace
+
+void PrepareMediaPlayers(TCustomForm* page) {
+    auto* status = dynamic_cast<TLabel*>(page->FindComponent("PlayerStatus"));
+    auto show = [status](const std::string& text) {
+        if (status) status->SetCaption(text);
+    };
+    for (const char* name : {"MainPlayer", "PlayStopPlayer"}) {
+        auto* player = dynamic_cast<TMediaPlayer*>(page->FindComponent(name));
+        if (!player) continue;
+        player->OnClick = [show, name](TObject*, TMPBtnType button, bool&) {
+            show(std::string(name) + ": " + MPBtnTypeInfo.Names[button]);
+        };
+        player->OnNotify = [show, name, player](TObject*) {
+            show(std::string(name) + (player->NotifyValue() == MCI_NOTIFY_SUCCESSFUL
+                                          ? ": played to the end"
+                                          : ": the device could not play it (no sound output here?)"));
+        };
+        try {
+            player->SetFileName(AnsiFromWide(ToneFile()));
+            player->Open();
+            show("A one-second tone, ready to play");
+        } catch (const std::exception& error) {
+            show(std::string("The tone cannot be opened: ") + error.what());
+        }
+    }
+}
 
 namespace {
 BOOL CALLBACK AddPageName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR list) {

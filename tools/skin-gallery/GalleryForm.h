@@ -67,5 +67,9 @@ private:
     std::unique_ptr<TBitmap> png_;
 };
 
+// The media player page: a one-second tone written to the temporary folder, opened by its players;
+// the page's PlayerStatus label follows what they do. Nothing for a page without players.
+void PrepareMediaPlayers(TCustomForm* page);
+
 // The names of the page resources in the program ("PAGE_BUTTONS", ...), in resource order.
 std::vector<std::wstring> GalleryPageNames();

@@ -136,6 +136,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         std::vector<TCustomForm*> forms{form};
         for (const std::wstring& name : GalleryPageNames()) {
             auto* page = new TGalleryPage(Application, name);
+            PrepareMediaPlayers(page);
             forms.push_back(page);
         }
         form->ShowSkinState();
