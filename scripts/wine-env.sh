@@ -15,6 +15,13 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEPREFIX="$GRV_WINEPREFIX"
 # Chinese locale: gives the ANSI code page 936 inside Wine (LANG alone does not).
 export LC_ALL=zh_CN.UTF-8
+# A machine without a sound card: ALSA's null device stands in (read from XDG_CONFIG_HOME/alsa/asoundrc), so
+# that sound plays, silently, through Wine's audio driver and the media control interface.
+if ! grep -qs '^ *[0-9]' /proc/asound/cards; then
+  export XDG_CONFIG_HOME="$GRV_WINEPREFIX.config"
+  mkdir -p "$XDG_CONFIG_HOME/alsa"
+  printf 'pcm.!default {\n  type null\n}\nctl.!default {\n  type hw\n  card 0\n}\n' >"$XDG_CONFIG_HOME/alsa/asoundrc"
+fi
 
 _grv_started_xvfb=""
 
