@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the skin gallery in out/gallery/: every page at rest, then each button of the buttons page
-# hot (mouse over it) and pressed (left button held), the raw dialog, the whole unskinned, and everything
+# hot (mouse over it) and pressed (left button held), the menus in use, the MDI window with a maximized
+# child, the raw dialog, the whole unskinned, and everything
 # again in the second skin (second-*.png) with both skins side by side (gallery-both-skins.png, both-*.png).
 # Usage: scripts/gallery.sh [skin file]   (builds the Windows tree first when the gallery is missing)
 set -euo pipefail
@@ -72,10 +73,27 @@ shoot_menus() { # args: file name prefix
   import -window root -display "$DISPLAY" -crop "$crop" "$out/$1menu-context.png"
   xdotool key Escape; sleep 0.5
 }
-run_gallery "${skin[@]}"
+# The MDI window: a child maximized (its buttons in the frame's menu bar), then the Window menu opened from
+# the keyboard (<prefix>mdi-*.png).
+shoot_mdi() { # args: file name prefix
+  local id; id="$(xdotool search --onlyvisible --name '^MDI window' 2>/dev/null | head -1)"
+  [ -n "$id" ] || return 0
+  xdotool windowraise "$id"; sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  local crop="${WIDTH}x${HEIGHT}+$X+$Y"
+  read -r _ _ cx cy cw _ < <(tr -d '\r' <"$layout" | grep '^MdiWindow child0 ')
+  xdotool mousemove --sync $((cx + cw / 2)) $((cy + 8)); sleep 0.3
+  xdotool click --repeat 2 --delay 80 1; sleep 1.5
+  import -window root -display "$DISPLAY" -crop "$crop" "$out/$1mdi-maximized.png"
+  xdotool key alt+w; sleep 1.2
+  import -window root -display "$DISPLAY" -crop "$crop" "$out/$1mdi-window-menu.png"
+  xdotool key Escape; sleep 0.5
+}
+run_gallery "${skin[@]}" --mdi
 shot gallery
 shoot_pages ""
 shoot_menus ""
+shoot_mdi ""
 # Each button of the buttons page: hot, then pressed (released outside it, so nothing is clicked).
 tr -d '\r' <"$layout" | while read -r window name x y w h; do
   [ "$window" = ButtonsPage ] || continue
@@ -92,10 +110,11 @@ run_gallery --unskinned
 shot gallery-unskinned
 stop_gallery
 # The second skin, and both skins side by side (page by page too).
-run_gallery --second
+run_gallery --second --mdi
 shot gallery-second
 shoot_pages second-
 shoot_menus second-
+shoot_mdi second-
 stop_gallery
 convert "$out/gallery.png" "$out/gallery-second.png" +append "$out/gallery-both-skins.png"
 for page in "$out"/page-*.png; do
