@@ -92,6 +92,23 @@ TEST(MdiFrame, TheFramesMenuIsASkinnedBarAndTheChildrenAreSkinned) {
     EXPECT_EQ(f.BarButton(8), nullptr) << "no child is maximized: no buttons in the bar";
 }
 
+TEST(MdiFrame, WithMdiChildBorderTheChildrenKeepTheSystemsFrame) {
+    TSkinData* skin = StoredSkin();
+    const TSkinOptions saved = skin->Options;
+    skin->Options |= SetBit(xoMDIChildBorder);
+    {
+        MdiFrame f;
+        ASSERT_NE(f.Painter(), nullptr);
+        EXPECT_TRUE(f.Painter()->SkinFrame) << "the frame itself is skinned";
+        for (HWND c = GetWindow(f.client, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            const TWinSkinForm* child = FramePainterOf(c);
+            ASSERT_NE(child, nullptr);
+            EXPECT_FALSE(child->SkinFrame);
+        }
+    }
+    skin->Options = saved;
+}
+
 TEST(MdiFrame, AMaximizedChildsButtonsInTheBarActOnTheActiveChild) {
     MdiFrame f;
     f.MaximizeActive();

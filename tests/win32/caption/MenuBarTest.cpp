@@ -255,6 +255,14 @@ TEST(MenuBar, OpensByMouseAndAltLetterAndTheArrowKeysMoveBetweenBarMenus) {
              }});
     EXPECT_EQ(fromEdit, edit) << "Alt+E opens the bar item with accelerator E";
 
+    HMENU byF10 = nullptr;
+    RunSteps([&] { Keys({{VK_F10, true}, {VK_F10, false}}); },
+             {[&](HWND menu) {
+                 byF10 = OpenMenu(menu);
+                 EndMenu();
+             }});
+    EXPECT_EQ(byF10, file) << "F10 opens the first bar item";
+
     // Left on the first bar menu wraps to the last bar item: About has no sub-menu, so it runs its click.
     int about = 0;
     f.Item("AboutItem")->OnClick = [&](TObject*) { ++about; };
