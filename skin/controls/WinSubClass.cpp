@@ -315,6 +315,10 @@ void TSkinControl::FillFace(HDC dc, const RECT& r) {
     FillColour(dc, r, FSkinData ? FSkinData->SkinColors.ButtonFace : clBtnFace);
 }
 
+COLORREF TSkinControl::TextColour(std::uint32_t colour) const {
+    return ColorToRGB(FSkinData ? SkinTextColour(FSkinData->SkinColors, colour) : colour);
+}
+
 void TSkinControl::FillParentColor(HDC dc, const RECT& r) {
     TControl* subject = FPaintTarget ? FPaintTarget : FControl;
     if (subject && subject->Parent()) {

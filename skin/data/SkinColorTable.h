@@ -29,6 +29,11 @@ struct TSkinColors {
     TSkinColor TitleTextNoActive = clInactiveCaptionText;
 };
 
+// The colour text is drawn in on a skinned surface: a reference to one of the system's text colours
+// (window, button, menu, highlight and caption text) becomes the skin's colour of that name; any other
+// colour, an explicit one or the grey of disabled text, is kept.
+TSkinColor SkinTextColour(const TSkinColors& colours, TSkinColor colour);
+
 inline constexpr int CustomColorCount = 10;
 using TCustomColors = std::array<TSkinColor, CustomColorCount>;
 
