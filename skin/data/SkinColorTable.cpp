@@ -44,6 +44,13 @@ TSkinColor SkinTextColour(const TSkinColors& colours, TSkinColor colour) {
     }
 }
 
+TSkinColor FieldTextColour(const TSkinColors& colours, TSkinColor fieldColour, TSkinColor fontColour) {
+    if (fieldColour != clWindow || IsSystemColor(fontColour)) return fontColour;
+    const bool fromSkin = fontColour == SkinTextColour(colours, clWindowText) ||
+                          fontColour == SkinTextColour(colours, clBtnText);
+    return fromSkin ? clWindowText : fontColour;
+}
+
 std::vector<TSkinColor> ReadPalette(const TQuickIni& ini, const std::vector<std::string>& sectionNames) {
     std::vector<TSkinColor> palette;
     for (const std::string& name : sectionNames) {

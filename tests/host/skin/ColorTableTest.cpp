@@ -65,6 +65,20 @@ TEST(SkinColors, TextColourReferencesTakeTheSkinsColour) {
     EXPECT_EQ(SkinTextColour(TSkinColors{}, clWindowText), clWindowText);
 }
 
+TEST(SkinColors, FieldsKeepTheSystemsWindowText) {
+    const TSkinColors c = ReadSkinColors(Parse("[Colours]\nWindowText=220 220 220\nButtonText=230 230 230\n"));
+    const struct {
+        TSkinColor field, font, out;
+    } cases[] = {
+        {clWindow, MakeRGB(220, 220, 220), clWindowText},              // took the face's text colour
+        {clWindow, MakeRGB(230, 230, 230), clWindowText},
+        {clWindow, MakeRGB(200, 10, 10), MakeRGB(200, 10, 10)},        // a colour of its own
+        {clWindow, clWindowText, clWindowText},
+        {MakeRGB(40, 40, 40), MakeRGB(220, 220, 220), MakeRGB(220, 220, 220)}, // a field on the face's colours
+    };
+    for (const auto& k : cases) EXPECT_EQ(FieldTextColour(c, k.field, k.font), k.out) << std::hex << k.font;
+}
+
 TEST(Palette, InTextOrderNotByNumber) {
     const TQuickIni ini = Parse("[Colour2]\ncolor=10 20 30\n"
                                 "[Colours]\nMenu=1 2 3\n"
