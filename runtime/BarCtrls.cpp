@@ -305,10 +305,13 @@ void TToolBar::Dispatch(TMessage& m) {
         bool defaultDraw = true;
         if (cd->nmcd.dwDrawStage == CDDS_PREPAINT) {
             if (OnCustomDraw) OnCustomDraw(this, cd->nmcd.hdc, cd->nmcd.rc, defaultDraw);
-            m.Result = (OnCustomDrawButton ? CDRF_NOTIFYITEMDRAW : 0) | (defaultDraw ? 0 : CDRF_SKIPDEFAULT);
-        } else if (cd->nmcd.dwDrawStage == CDDS_ITEMPREPAINT && OnCustomDrawButton) {
-            OnCustomDrawButton(this, int(cd->nmcd.dwItemSpec) - 100, cd->nmcd.hdc, cd->nmcd.rc, cd->nmcd.uItemState,
-                               defaultDraw);
+            // Every button is announced: the captions the control draws itself take the bar's font colour.
+            m.Result = CDRF_NOTIFYITEMDRAW | (defaultDraw ? 0 : CDRF_SKIPDEFAULT);
+        } else if (cd->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
+            if (OnCustomDrawButton)
+                OnCustomDrawButton(this, int(cd->nmcd.dwItemSpec) - 100, cd->nmcd.hdc, cd->nmcd.rc,
+                                   cd->nmcd.uItemState, defaultDraw);
+            if (!(cd->nmcd.uItemState & CDIS_DISABLED)) cd->clrText = ColorToRGB(Font()->Color());
             m.Result = defaultDraw ? CDRF_DODEFAULT : CDRF_SKIPDEFAULT;
         }
         return;

@@ -59,6 +59,14 @@ def vgrad(top, bottom):
     return lambda x, y, w, h: mix(top, bottom, y / max(h - 1, 1))
 
 
+def vgrad2(top, above, below, bottom):
+    """Glass: a gradient to just above the middle, a small step, and a deeper gradient below it."""
+    def fill(x, y, w, h):
+        t = y / max(h - 1, 1)
+        return mix(top, above, t / 0.5) if t < 0.5 else mix(below, bottom, (t - 0.5) / 0.5)
+    return fill
+
+
 def hgrad(left, right):
     return lambda x, y, w, h: mix(left, right, x / max(w - 1, 1))
 
@@ -185,12 +193,13 @@ FRAME_W, FRAME_H, L, T, B = 331, 294, 4, 21, 4
 TOP_RADIUS, BOTTOM_RADIUS = 7, 5
 
 FRAME_STATES = {
-    "active": dict(outline=(64, 100, 150), title=((252, 254, 255), (222, 235, 250), (196, 217, 243)),
-                   side=(205, 223, 244), inner=(142, 170, 208), shine=(255, 255, 255), shade=(150, 176, 210),
-                   rule=(166, 192, 226)),
-    "inactive": dict(outline=(146, 162, 184), title=((252, 253, 254), (238, 242, 247), (225, 232, 240)),
-                     side=(229, 235, 242), inner=(192, 203, 218), shine=(255, 255, 255), shade=(200, 210, 222),
-                     rule=(208, 216, 228)),
+    # title: glass, bright above its middle and a step deeper below it (top, above, below, foot).
+    "active": dict(outline=(56, 92, 144), title=((253, 254, 255), (224, 237, 252), (204, 224, 249), (178, 206, 242)),
+                   side=(200, 220, 244), inner=(128, 160, 204), shine=(255, 255, 255), shade=(140, 168, 206),
+                   rule=(126, 162, 210)),
+    "inactive": dict(outline=(140, 156, 180), title=((253, 253, 254), (240, 243, 247), (230, 235, 242), (216, 224, 234)),
+                     side=(228, 234, 242), inner=(186, 198, 214), shine=(255, 255, 255), shade=(196, 206, 220),
+                     rule=(190, 202, 218)),
 }
 DESK = (120, 134, 152)  # what shows through a window corner's soft edge
 
@@ -213,7 +222,8 @@ def window_frame(state):
     inner.paste(window_mask((w - 2, h - 2)), (1, 1))
     paint(layer, inner, c["side"])
     # The title: a glassy gradient, brightest at the top.
-    title = skinart.vgrad(size, [(0.0, c["title"][0]), (0.5, c["title"][1]), (1.0, c["title"][2])], (0, 1, w, T - 1))
+    title = skinart.vgrad(size, [(0.0, c["title"][0]), (0.47, c["title"][1]), (0.53, c["title"][2]),
+                                 (1.0, c["title"][3])], (0, 1, w, T - 1))
     paint(layer, ImageChops.darker(inner, rect_mask(size, (0, 0, w, T))), title)
     # Light from the top left: a bright inner edge along the top and left, a darker one along the bottom and right.
     paint(layer, scaled(skinart.top_left_edge(inner), 0.95), c["shine"])
@@ -271,7 +281,7 @@ GLYPH_CLOSE = ["##....##", "###..###", ".######.", "..####..", "..####..", ".###
                "##....##"]
 
 
-TITLE_BACK = (222, 235, 250)  # the title's colour where its buttons sit
+TITLE_BACK = (210, 228, 250)  # the title's colour where its buttons sit
 
 
 def caption_button(glyph, danger=False, glyph_dy=0):
@@ -345,16 +355,18 @@ def mdi_buttons():
 
 # ---------------------------------------------------------------------------------------------------
 # Push button, check box, radio button.
+# Light from the top left: a raised button has a bright inner edge at the top and left and a shaded one at
+# the bottom and right; pressed, it is sunk (the dark edge at the top and left, the face darker above).
 BUTTON_STATES = {
-    "normal": dict(fill=vgrad((255, 255, 255), (216, 229, 246)), outline=(128, 156, 194), shine=WHITE,
-                   shade=(176, 196, 222)),
-    "pressed": dict(fill=vgrad((168, 194, 230), (204, 222, 245)), outline=(62, 98, 150), shine=(128, 158, 200),
+    "normal": dict(fill=vgrad2((255, 255, 255), (236, 243, 252), (222, 234, 249), (204, 220, 242)),
+                   outline=(112, 142, 184), shine=WHITE, shade=(158, 182, 214)),
+    "pressed": dict(fill=vgrad((150, 182, 224), (198, 218, 244)), outline=(52, 86, 138), shine=(104, 138, 186),
                     shade=None),
     "disabled": dict(fill=flat(DISABLED_FILL), outline=DISABLED_LINE, shine=None, shade=None),
-    "hot": dict(fill=vgrad((255, 255, 255), (188, 217, 252)), outline=(64, 120, 196), shine=WHITE,
-                shade=(132, 172, 226)),
-    "focused": dict(fill=vgrad((255, 255, 255), (216, 229, 246)), outline=ACCENT, shine=(186, 212, 244),
-                    shade=(176, 196, 222)),
+    "hot": dict(fill=vgrad2((255, 255, 255), (230, 242, 255), (200, 225, 253), (170, 206, 250)),
+                outline=(48, 106, 188), shine=WHITE, shade=(112, 156, 220)),
+    "focused": dict(fill=vgrad2((255, 255, 255), (236, 243, 252), (222, 234, 249), (204, 220, 242)),
+                    outline=ACCENT_DARK, shine=(170, 202, 242), shade=(132, 166, 212)),
 }
 
 

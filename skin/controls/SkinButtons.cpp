@@ -187,7 +187,7 @@ HDC TSkinButton::BeginFace(const RECT& r, int frame, bool showElement) {
     if (frame == bfPressed && element->HasPressedColour2) colour = element->PressedColour2;
     if (!FEnabled) colour = clBtnShadow;
     oldFont_ = SelectObject(buffer, font ? font : GetStockObject(DEFAULT_GUI_FONT));
-    SetTextColor(buffer, ColorToRGB(colour));
+    SetTextColor(buffer, TextColour(colour));
     SetBkMode(buffer, TRANSPARENT);
     return buffer;
 }
@@ -289,17 +289,21 @@ void TSkinBitButton::DrawPictureAndCaption(HDC buffer, const RECT& local, int fr
         BitBlt(piece.Canvas()->Handle(), 0, 0, g.x, g.y, glyph->Canvas()->Handle(), (number - 1) * g.x, 0, SRCCOPY);
         if (number == 2) GrayScale(piece);
         piece.SetTransparent(true); // the bottom-left pixel's colour
+        const int saved = SaveDC(buffer); // a canvas sets its own text colour and background mode
         TCanvas canvas;
         canvas.SetHandle(buffer);
         canvas.Draw(at.GlyphPos.x, at.GlyphPos.y, &piece);
         canvas.SetHandle(nullptr);
+        RestoreDC(buffer, saved);
     } else if (images && !glyph) {
         const int index = FEnabled ? imageIndex : (disabledIndex != -1 ? disabledIndex : imageIndex);
         if (index != -1) {
+            const int saved = SaveDC(buffer);
             TCanvas canvas;
             canvas.SetHandle(buffer);
             images->Draw(&canvas, at.GlyphPos.x, at.GlyphPos.y, index, FEnabled);
             canvas.SetHandle(nullptr);
+            RestoreDC(buffer, saved);
         }
     }
 
@@ -448,7 +452,7 @@ void TSkinMenuButton::DrawSkin(HDC dc, const RECT& r) {
     const TArrow arrow = MenuArrow(client);
     POINT points[3];
     for (int i = 0; i < 3; ++i) points[i] = POINT{arrow.Points[i].x, arrow.Points[i].y};
-    const COLORREF colour = ColorToRGB(FEnabled ? clWindowText : clBtnShadow);
+    const COLORREF colour = TextColour(FEnabled ? clWindowText : clBtnShadow);
     HBRUSH brush = CreateSolidBrush(colour);
     HPEN pen = CreatePen(PS_SOLID, 1, colour);
     HGDIOBJ oldBrush = SelectObject(buffer, brush), oldPen = SelectObject(buffer, pen);

@@ -172,7 +172,7 @@ void TSkinChoiceButton::DrawSkin(HDC target, const RECT& r) {
     HFONT font = FControl ? FControl->Font()->Handle() : reinterpret_cast<HFONT>(SendMessageW(FHandle, WM_GETFONT, 0, 0));
     HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
     COLORREF colour = ColorToRGB(clBtnShadow);
-    if (!facts.disabled) colour = ColorToRGB(FControl ? FControl->Font()->Color() : clBtnText);
+    if (!facts.disabled) colour = TextColour(FControl ? FControl->Font()->Color() : clBtnText);
     SetTextColor(dc, colour);
     SetBkColor(dc, ColorToRGB(FSkinData->SkinColors.ButtonFace));
     SetBkMode(dc, TRANSPARENT);

@@ -69,7 +69,7 @@ void TSkinGroupBox::DrawSkin(HDC dc, const RECT& r) {
     if (FControl) FillFace(dc, r);
     HFONT font = ControlFont(*this);
     if (font) SelectObject(dc, font);
-    SetTextColor(dc, ColorToRGB(FControl ? FControl->Font()->Color() : clBtnText));
+    SetTextColor(dc, TextColour(FControl ? FControl->Font()->Color() : clBtnText));
     SIZE zero{};
     GetTextExtentPoint32W(dc, L"0", 1, &zero);
     const int y = zero.cy / 2 - 1;
@@ -144,6 +144,8 @@ bool TSkinBoxH::BeforeMessage(TMessage& m) {
     }
     if (m.Msg == WM_CTLCOLORSTATIC) {
         CallPrevious(m);
+        // Static children are drawn on the face colour, in the skin's text colour.
+        SetTextColor(reinterpret_cast<HDC>(m.WParam), ColorToRGB(FSkinData->SkinColors.WindowText));
         m.Result = reinterpret_cast<LRESULT>(FSkinData->FaceBrush);
         return false;
     }
@@ -167,7 +169,7 @@ void TSkinStatusBar::DrawSkin(HDC target, const RECT& r) {
     HFONT font = ControlFont(*this);
     HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
     const TDataSkinObject* edges = FSkinData->StatusBarEdges.get();
-    SetTextColor(dc, ColorToRGB(edges ? edges->NormalColour2 : clBtnText));
+    SetTextColor(dc, TextColour(edges ? edges->NormalColour2 : clBtnText));
     SetBkMode(dc, TRANSPARENT);
     const int frames = edges ? std::max(1, edges->FrameCount) : 1;
     const bool rtl = (TextFlags(0) & DT_RTLREADING) != 0;

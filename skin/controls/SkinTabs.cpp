@@ -232,7 +232,7 @@ void TSkinTab::DrawSkin(HDC dc, const RECT& r) {
             const bool selected = i == focused;
             PaintElement(strip, Win(inStrip), FTabImage.get(), false, tabs.Tile != 0, tabs.Trans != 0, frames,
                          selected ? 2 : 1, MarginsOf(tabs));
-            const COLORREF textColour = ColorToRGB(selected ? tabs.MouseOverColour2 : tabs.NormalColour2);
+            const COLORREF textColour = TextColour(selected ? tabs.MouseOverColour2 : tabs.NormalColour2);
             if (FCloseBoxes) {
                 GeoRect box = CloseBoxInStrip(inStrip);
                 DrawCloseBox(strip, box, textColour);
@@ -287,7 +287,7 @@ void TSkinTabBtn::DrawSkin(HDC dc, const RECT& r) {
         std::wstring text = TabText(FHandle, i, IsWindowUnicode(FHandle) != FALSE, image);
         const int frame = i == focused ? 2 : 1;
         DrawElement(dc, tr, std::max(1, b.FrameCount), frame, &b);
-        COLORREF colour = ColorToRGB(clBtnText);
+        COLORREF colour = TextColour(clBtnText);
         if (frame == 1 && b.HasNormalColour2) colour = ColorToRGB(b.NormalColour2);
         if (frame == 2 && b.HasPressedColour2) colour = ColorToRGB(b.PressedColour2);
         SetTextColor(dc, colour);

@@ -237,6 +237,16 @@ void TSkinControl::AfterMessage(TMessage& m) {
     case CM_ENABLEDCHANGED: Redraw(); break;
     case WM_PAINT: PaintWhole(reinterpret_cast<HDC>(m.WParam)); break;
     case WM_SKIN_SWITCH: FActive = static_cast<LONG_PTR>(m.WParam) > 0; break;
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORSTATIC:
+    case CN_CTLCOLORLISTBOX:
+    case WM_CTLCOLOREDIT: // a combo box's own edit and list
+    case WM_CTLCOLORLISTBOX:
+        if (FControl && FSkinData) {
+            const TColor ink = FieldTextColour(FSkinData->SkinColors, FControl->Color(), FControl->Font()->Color());
+            if (ink != FControl->Font()->Color()) SetTextColor(reinterpret_cast<HDC>(m.WParam), ColorToRGB(ink));
+        }
+        break;
     default: break;
     }
 }
@@ -313,6 +323,10 @@ void TSkinControl::FillColour(HDC dc, const RECT& r, std::uint32_t colour) {
 
 void TSkinControl::FillFace(HDC dc, const RECT& r) {
     FillColour(dc, r, FSkinData ? FSkinData->SkinColors.ButtonFace : clBtnFace);
+}
+
+COLORREF TSkinControl::TextColour(std::uint32_t colour) const {
+    return ColorToRGB(FSkinData ? SkinTextColour(FSkinData->SkinColors, colour) : colour);
 }
 
 void TSkinControl::FillParentColor(HDC dc, const RECT& r) {

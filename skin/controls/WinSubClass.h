@@ -68,6 +68,8 @@ public:
     void FillFace(HDC dc, const RECT& r);
     void FillParentColor(HDC dc, const RECT& r);
     static void FillColour(HDC dc, const RECT& r, std::uint32_t colour);
+    // The RGB that text of this colour is drawn in over the skin (system text colours become the skin's).
+    COLORREF TextColour(std::uint32_t colour) const;
     LONG_PTR WindowLong(int index) const;
     void DrawTextFocus(HDC dc, UINT flags, const RECT& rect);
     UINT TextFlags(UINT flags) const;

@@ -32,6 +32,25 @@ TSkinColors ReadSkinColors(const TQuickIni& ini) {
     return c;
 }
 
+TSkinColor SkinTextColour(const TSkinColors& colours, TSkinColor colour) {
+    switch (colour) {
+    case clWindowText: return colours.WindowText;
+    case clBtnText: return colours.ButtonText;
+    case clMenuText: return colours.MenuText;
+    case clHighlightText: return colours.HilightText;
+    case clCaptionText: return colours.TitleTextActive;
+    case clInactiveCaptionText: return colours.TitleTextNoActive;
+    default: return colour;
+    }
+}
+
+TSkinColor FieldTextColour(const TSkinColors& colours, TSkinColor fieldColour, TSkinColor fontColour) {
+    if (fieldColour != clWindow || IsSystemColor(fontColour)) return fontColour;
+    const bool fromSkin = fontColour == SkinTextColour(colours, clWindowText) ||
+                          fontColour == SkinTextColour(colours, clBtnText);
+    return fromSkin ? clWindowText : fontColour;
+}
+
 std::vector<TSkinColor> ReadPalette(const TQuickIni& ini, const std::vector<std::string>& sectionNames) {
     std::vector<TSkinColor> palette;
     for (const std::string& name : sectionNames) {

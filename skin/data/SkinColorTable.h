@@ -29,6 +29,16 @@ struct TSkinColors {
     TSkinColor TitleTextNoActive = clInactiveCaptionText;
 };
 
+// The colour text is drawn in on a skinned surface: a reference to one of the system's text colours
+// (window, button, menu, highlight and caption text) becomes the skin's colour of that name; any other
+// colour, an explicit one or the grey of disabled text, is kept.
+TSkinColor SkinTextColour(const TSkinColors& colours, TSkinColor colour);
+
+// The colour of text in an entry field (an edit, list or combo in the system's window colour, which no skin
+// changes): a font colour that took the skin's text colour for the face goes back to the system's window
+// text, so the field stays readable; any other font colour, or a field of another colour, is kept.
+TSkinColor FieldTextColour(const TSkinColors& colours, TSkinColor fieldColour, TSkinColor fontColour);
+
 inline constexpr int CustomColorCount = 10;
 using TCustomColors = std::array<TSkinColor, CustomColorCount>;
 

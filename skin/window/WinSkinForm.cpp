@@ -98,8 +98,17 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, TCustomForm* form) {
     if (!Form) return;
     if (SkinFrame) HookForm();
     SavedFormColor = Form->Color();
-    if (SkinData) Form->SetColor(SkinData->SkinColors.ButtonFace);
     if (SkinData && InSet(SkinData->SkinControls, xcMenuItem)) SkinMainMenus(Form, SkinData, true);
+    SavedFontColor = Form->Font()->Color();
+    TakeSkinColours();
+}
+
+// The form takes the skin's face colour, and its font (followed by every control that takes its parent's
+// font) the skin's colour for the system text colour it was given.
+void TWinSkinForm::TakeSkinColours() {
+    if (!Form || !SkinData) return;
+    Form->SetColor(SkinData->SkinColors.ButtonFace);
+    Form->Font()->SetColor(SkinTextColour(SkinData->SkinColors, SavedFontColor));
 }
 
 void TWinSkinForm::ReadWindowFacts() {
@@ -359,7 +368,10 @@ void TWinSkinForm::Detach(bool onDestroy) {
         SkinMainMenus(Form, SkinData, false);
         RemoveToolBarHandlers(Form);
     }
-    if (Form && SkinData) Form->SetColor(SavedFormColor);
+    if (Form && SkinData) {
+        Form->SetColor(SavedFormColor);
+        Form->Font()->SetColor(SavedFontColor);
+    }
     const bool resize = SkinFrame && Activated && SkinState != fsAttached;
     const bool hadMenuBar = MenuBar != nullptr;
     if (SkinFrame) {
@@ -411,7 +423,7 @@ void TWinSkinForm::DetachOnDestroy() {
 }
 
 void TWinSkinForm::SkinChanged() {
-    if (Form && SkinData) Form->SetColor(SkinData->SkinColors.ButtonFace);
+    TakeSkinColours();
     ReloadPainters();
     SkinState = fsReskinning;
     const std::shared_ptr<bool> alive = alive_;

@@ -65,6 +65,7 @@ public:
     void Detach(bool onDestroy) override;     // false: skinning switched off; true: DetachOnDestroy
     void DetachOnDestroy();
     void SkinChanged();
+    void TakeSkinColours(); // the form's face and text colours from the skin
     void SetCaptionStyle(bool on); // on: WS_CAPTION back (only under the caption-style workaround)
     void FrameChanged();
     void DropRegion();
@@ -190,6 +191,7 @@ public:
     std::wstring CaptionPrefix = L" ";
     std::wstring CaptionSuffix = L"  ";
     TColor SavedFormColor = 0;
+    TColor SavedFontColor = 0; // the form's font colour before the skin's text colour replaced it
 
     // --- Input ----------------------------------------------------------------------------------------
     std::unique_ptr<TTimer> HoverTimer;     // 250 ms, on while the window is active

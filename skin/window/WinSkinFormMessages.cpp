@@ -64,13 +64,16 @@ LRESULT TWinSkinForm::WindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return Default(msg, wParam, lParam);
     case WM_CTLCOLORBTN: {
         const LRESULT result = Default(msg, wParam, lParam);
-        if (rawWindow) SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        if (!rawWindow) return result;
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        if (SkinData) SetTextColor(reinterpret_cast<HDC>(wParam), ColorToRGB(SkinData->SkinColors.ButtonText));
         return result;
     }
     case WM_CTLCOLORSTATIC: {
         const LRESULT result = Default(msg, wParam, lParam);
         if (!rawWindow || !SkinData || !SkinData->FaceBrush) return result;
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        SetTextColor(reinterpret_cast<HDC>(wParam), ColorToRGB(SkinData->SkinColors.WindowText));
         return reinterpret_cast<LRESULT>(SkinData->FaceBrush);
     }
     case WM_SKIN_ACTIVATE:

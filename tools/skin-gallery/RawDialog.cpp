@@ -104,6 +104,7 @@ INT_PTR CALLBACK RawDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lPar
         FillRect(item->hDC, &item->rcItem, brush);
         DeleteObject(brush);
         SetBkMode(item->hDC, TRANSPARENT);
+        SetTextColor(item->hDC, RGB(0x40, 0x30, 0x00)); // its own face, its own ink: a skin may set another
         DrawTextW(item->hDC, L"Owner-drawn", -1, &item->rcItem, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         return TRUE;
     }

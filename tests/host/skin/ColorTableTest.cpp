@@ -45,6 +45,40 @@ TEST(SkinColors, MissingColoursSectionGivesSystemReferences) {
     EXPECT_EQ(c.TitleTextActive, expected.TitleTextActive);
 }
 
+TEST(SkinColors, TextColourReferencesTakeTheSkinsColour) {
+    const TSkinColors c = ReadSkinColors(Parse("[Colours]\n"
+                                               "WindowText=1 1 1\nButtonText=2 2 2\nMenuText=3 3 3\n"
+                                               "HilightText=4 4 4\nTitleTextActive=5 5 5\n"
+                                               "TitleTextNoActive=6 6 6\nButtonShadow=7 7 7\n"));
+    const struct {
+        TSkinColor in, out;
+    } cases[] = {
+        {clWindowText, MakeRGB(1, 1, 1)},     {clBtnText, MakeRGB(2, 2, 2)},
+        {clMenuText, MakeRGB(3, 3, 3)},       {clHighlightText, MakeRGB(4, 4, 4)},
+        {clCaptionText, MakeRGB(5, 5, 5)},    {clInactiveCaptionText, MakeRGB(6, 6, 6)},
+        {clBtnShadow, clBtnShadow},           // disabled text keeps the system grey
+        {clGrayText, clGrayText},             {clBtnFace, clBtnFace}, // not a text colour
+        {MakeRGB(200, 10, 10), MakeRGB(200, 10, 10)}, // an explicit colour stays
+    };
+    for (const auto& k : cases) EXPECT_EQ(SkinTextColour(c, k.in), k.out) << std::hex << k.in;
+    // Without a "Colours" section the references stay references.
+    EXPECT_EQ(SkinTextColour(TSkinColors{}, clWindowText), clWindowText);
+}
+
+TEST(SkinColors, FieldsKeepTheSystemsWindowText) {
+    const TSkinColors c = ReadSkinColors(Parse("[Colours]\nWindowText=220 220 220\nButtonText=230 230 230\n"));
+    const struct {
+        TSkinColor field, font, out;
+    } cases[] = {
+        {clWindow, MakeRGB(220, 220, 220), clWindowText},              // took the face's text colour
+        {clWindow, MakeRGB(230, 230, 230), clWindowText},
+        {clWindow, MakeRGB(200, 10, 10), MakeRGB(200, 10, 10)},        // a colour of its own
+        {clWindow, clWindowText, clWindowText},
+        {MakeRGB(40, 40, 40), MakeRGB(220, 220, 220), MakeRGB(220, 220, 220)}, // a field on the face's colours
+    };
+    for (const auto& k : cases) EXPECT_EQ(FieldTextColour(c, k.field, k.font), k.out) << std::hex << k.font;
+}
+
 TEST(Palette, InTextOrderNotByNumber) {
     const TQuickIni ini = Parse("[Colour2]\ncolor=10 20 30\n"
                                 "[Colours]\nMenu=1 2 3\n"

@@ -11,6 +11,7 @@
 #include "../GdiObjects.h"
 #include "SkinTestSupport.h"
 #include "runtime/Forms.h"
+#include "runtime/StdCtrls.h"
 #include "skin/window/ElementBitmaps.h"
 #include "skin/window/WinSkinForm.h"
 
@@ -273,6 +274,41 @@ TEST(Frame, SkinOffAndOnKeepsTheClient) {
     EXPECT_EQ(ClientSize(window).cy, 224);
     const TFrameMetrics m = ExpectedMetrics();
     EXPECT_EQ(NonClientSize(window).cx, m.L + m.R);
+}
+
+// Text on a skinned surface is drawn in the skin's text colour, never in the system's: the form's font (and
+// the labels that take it) while skinned, and the static texts of a dialog; skin off gives the form back.
+TEST(Frame, TextTakesTheSkinsTextColour) {
+    auto form = ShownForm();
+    auto* label = new TLabel(form.get());
+    label->SetParent(form.get());
+    auto* own = new TLabel(form.get());
+    own->SetParent(form.get());
+    own->Font()->SetColor(clRed);
+    const TColor skinText = Skin().SkinColors.WindowText;
+    ASSERT_NE(skinText, clWindowText);
+    EXPECT_EQ(form->Font()->Color(), skinText);
+    EXPECT_EQ(label->Font()->Color(), skinText);
+    EXPECT_EQ(own->Font()->Color(), clRed) << "a colour of its own stays";
+
+    Skin().SetActive(false);
+    Pump(700);
+    EXPECT_EQ(form->Font()->Color(), clWindowText);
+    EXPECT_EQ(label->Font()->Color(), clWindowText);
+    Skin().SetActive(true);
+    Pump(700);
+    EXPECT_EQ(label->Font()->Color(), skinText);
+
+    HWND dialog = RawDialog(0);
+    ASSERT_TRUE(Skinned(dialog));
+    HWND text = CreateWindowExW(0, L"Static", L"Message", WS_CHILD | WS_VISIBLE, 4, 4, 100, 16, dialog, nullptr,
+                                nullptr, nullptr);
+    HDC dc = CreateCompatibleDC(nullptr);
+    SetTextColor(dc, RGB(1, 2, 3));
+    SendMessageW(dialog, WM_CTLCOLORSTATIC, WPARAM(dc), LPARAM(text));
+    EXPECT_EQ(GetTextColor(dc), ColorToRGB(skinText));
+    DeleteDC(dc);
+    DestroyWindow(dialog);
 }
 
 // A deactivation is never refused, even before the window is skinned.
