@@ -56,6 +56,19 @@ void DrawTransparent(HDC dc, const RECT& target, TBitmap* bitmap, std::uint32_t 
 
 HRGN RegionFromBitmap(TBitmap* bitmap, int xOffset, int yOffset, int blueTolerance, int greenTolerance,
                       int redTolerance, std::uint32_t key) {
+    // Our own 24- and 32-bit bitmaps are read in place through ScanLine, which knows the storage order (the
+    // system's description of a DIB section does not say reliably whether it is stored top-down). Other
+    // formats (masks) go through a 32-bit copy.
+    if (bitmap && !bitmap->Empty() && (bitmap->PixelFormat() == pf32bit || bitmap->PixelFormat() == pf24bit)) {
+        const auto* top = static_cast<const std::uint8_t*>(bitmap->ScanLine(0));
+        const auto* second = bitmap->Height() > 1 ? static_cast<const std::uint8_t*>(bitmap->ScanLine(1)) : nullptr;
+        if (top) {
+            const std::ptrdiff_t stride = second ? second - top : bitmap->BytesPerLine();
+            const PixelRows rows{top, bitmap->Width(), bitmap->Height(), stride,
+                                 bitmap->PixelFormat() == pf32bit ? 4 : 3};
+            return RegionFromPixels(rows, xOffset, yOffset, blueTolerance, greenTolerance, redTolerance, KeyOf(key));
+        }
+    }
     return RegionFromBitmap(ImageOf(bitmap), xOffset, yOffset, blueTolerance, greenTolerance, redTolerance,
                             KeyOf(key));
 }

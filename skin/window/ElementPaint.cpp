@@ -233,11 +233,19 @@ void DrawTransparent(HDC dc, const RECT& target, const ElementImage& image, COLO
 HRGN RegionFromBitmap(const ElementImage& image, int xOffset, int yOffset, int blueTolerance, int greenTolerance,
                       int redTolerance, COLORREF key) {
     if (image.IsEmpty()) return nullptr;
+    // Any bitmap in any DC: a 32-bit top-down copy whose layout is known.
     TempBitmap pixels(image.width, image.height);
     if (!pixels.Ok()) return nullptr;
     BitBlt(pixels.Image().dc, 0, 0, image.width, image.height, image.dc, 0, 0, SRCCOPY);
     GdiFlush();
+    const PixelRows rows{reinterpret_cast<const std::uint8_t*>(pixels.Bits()), image.width, image.height,
+                         static_cast<std::ptrdiff_t>(image.width) * 4, 4};
+    return RegionFromPixels(rows, xOffset, yOffset, blueTolerance, greenTolerance, redTolerance, key);
+}
 
+HRGN RegionFromPixels(const PixelRows& pixels, int xOffset, int yOffset, int blueTolerance, int greenTolerance,
+                      int redTolerance, COLORREF key) {
+    if (!pixels.top || pixels.width <= 0 || pixels.height <= 0) return nullptr;
     HRGN result = nullptr;
     std::vector<std::uint8_t> buffer;
     auto flush = [&](const std::vector<GeoRect>& batch) {
@@ -264,7 +272,7 @@ HRGN RegionFromBitmap(const ElementImage& image, int xOffset, int yOffset, int b
     };
     const RegionKey regionKey{static_cast<std::uint32_t>(key) & 0xFFFFFF, blueTolerance, greenTolerance,
                               redTolerance};
-    CollectOpaqueRuns({pixels.Bits(), image.width, image.height, image.width}, regionKey, xOffset, yOffset, flush);
+    CollectOpaqueRuns(pixels, regionKey, xOffset, yOffset, flush);
     return result;
 }
 

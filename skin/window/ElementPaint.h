@@ -11,6 +11,7 @@
 #include <string>
 
 #include "skin/window/ElementGeometry.h"
+#include "skin/window/RegionRuns.h"
 
 constexpr COLORREF SkinKeyColour = RGB(255, 0, 255);
 
@@ -84,6 +85,9 @@ void DrawTransparent(HDC dc, const RECT& target, const ElementImage& image, COLO
 // A region covering the image's non-key pixels moved by the offsets (owned by the caller); null when every
 // pixel is key-coloured. Tolerances widen the key upwards per channel.
 HRGN RegionFromBitmap(const ElementImage& image, int xOffset, int yOffset, int blueTolerance, int greenTolerance,
+                      int redTolerance, COLORREF key);
+// The same from pixels read where they lie (no copy): the caller knows their layout and orientation.
+HRGN RegionFromPixels(const PixelRows& pixels, int xOffset, int yOffset, int blueTolerance, int greenTolerance,
                       int redTolerance, COLORREF key);
 
 // Paints what the control's parent shows behind the control into `dc`: WM_ERASEBKGND, then WM_PAINT, sent to

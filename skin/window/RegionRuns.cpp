@@ -23,10 +23,16 @@ void SendSorted(std::vector<GeoRect>& batch, const RegionBatchSink& sink) {
     sink(batch);
 }
 
-} // namespace
+// Blue in the lowest byte, red in the third; a fourth byte is not looked at.
+template <int Bytes>
+std::uint32_t PixelAt(const std::uint8_t* row, int x) {
+    const std::uint8_t* p = row + static_cast<std::ptrdiff_t>(x) * Bytes;
+    return p[0] | (static_cast<std::uint32_t>(p[1]) << 8) | (static_cast<std::uint32_t>(p[2]) << 16);
+}
 
-std::size_t CollectOpaqueRuns(const PixelView32& image, const RegionKey& key, int xOffset, int yOffset,
-                              const RegionBatchSink& sink, std::size_t batchSize) {
+template <int Bytes>
+std::size_t Collect(const PixelRows& image, const RegionKey& key, int xOffset, int yOffset,
+                    const RegionBatchSink& sink, std::size_t batchSize) {
     batchSize = std::max<std::size_t>(batchSize, 1);
     const ChannelRange red = RangeOf(key.colour & 0xFF, key.redTolerance);
     const ChannelRange green = RangeOf((key.colour >> 8) & 0xFF, key.greenTolerance);
@@ -56,19 +62,23 @@ std::size_t CollectOpaqueRuns(const PixelView32& image, const RegionKey& key, in
         emit({run.left + xOffset, run.top + yOffset, run.right + xOffset, bottom + yOffset});
     };
 
-    const std::size_t rowBytes = static_cast<std::size_t>(std::max(image.width, 0)) * sizeof(std::uint32_t);
+    const std::size_t rowBytes = static_cast<std::size_t>(std::max(image.width, 0)) * Bytes;
+    const std::uint8_t* above = nullptr;
     for (int y = 0; y < image.height; ++y) {
-        const std::uint32_t* row = image.Row(y);
-        // A row of the same pixels as the one above has the same runs: every open rectangle grows.
-        if (y > 0 && std::memcmp(row, image.Row(y - 1), rowBytes) == 0) continue;
+        const std::uint8_t* row = image.top + static_cast<std::ptrdiff_t>(y) * image.stride;
+        // A row of the same pixels as the one above has the same runs: every open rectangle grows. (With 32
+        // bits the fourth byte takes part: a row that differs only there is read once more, to the same runs.)
+        const bool repeat = above && std::memcmp(row, above, rowBytes) == 0;
+        above = row;
+        if (repeat) continue;
         next.clear();
         std::size_t o = 0;
         int x = 0;
         while (true) {
-            while (x < image.width && transparent(row[x])) ++x;
+            while (x < image.width && transparent(PixelAt<Bytes>(row, x))) ++x;
             if (x == image.width) break;
             const int start = x;
-            while (x < image.width && !transparent(row[x])) ++x;
+            while (x < image.width && !transparent(PixelAt<Bytes>(row, x))) ++x;
             // Rectangles above that end before this run stop growing; one with the same edges grows.
             while (o < open.size() && open[o].left < start) close(open[o++], y);
             if (o < open.size() && open[o].left == start && open[o].right == x) {
@@ -86,6 +96,21 @@ std::size_t CollectOpaqueRuns(const PixelView32& image, const RegionKey& key, in
         SendSorted(batch, sink);
     }
     return total;
+}
+
+} // namespace
+
+std::size_t CollectOpaqueRuns(const PixelRows& image, const RegionKey& key, int xOffset, int yOffset,
+                              const RegionBatchSink& sink, std::size_t batchSize) {
+    if (image.bytesPerPixel == 3) return Collect<3>(image, key, xOffset, yOffset, sink, batchSize);
+    return Collect<4>(image, key, xOffset, yOffset, sink, batchSize);
+}
+
+std::size_t CollectOpaqueRuns(const PixelView32& image, const RegionKey& key, int xOffset, int yOffset,
+                              const RegionBatchSink& sink, std::size_t batchSize) {
+    const PixelRows rows{reinterpret_cast<const std::uint8_t*>(image.bits), image.width, image.height,
+                         image.stride * static_cast<std::ptrdiff_t>(sizeof(std::uint32_t)), 4};
+    return CollectOpaqueRuns(rows, key, xOffset, yOffset, sink, batchSize);
 }
 
 GeoRect BoundingBox(const std::vector<GeoRect>& rects) {

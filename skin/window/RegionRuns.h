@@ -31,6 +31,15 @@ struct PixelView32 {
     const std::uint32_t* Row(int y) const { return bits + y * stride; }
 };
 
+// Pixels of 24 or 32 bits read where they are: blue, green and red in the first three bytes of each pixel.
+struct PixelRows {
+    const std::uint8_t* top = nullptr; // row 0 (the top row)
+    int width = 0;
+    int height = 0;
+    std::ptrdiff_t stride = 0; // in bytes; negative for bottom-up storage
+    int bytesPerPixel = 4;     // 3 or 4
+};
+
 using RegionBatchSink = std::function<void(const std::vector<GeoRect>& batch)>;
 
 constexpr std::size_t RegionBatchSize = 2000;
@@ -38,6 +47,9 @@ constexpr std::size_t RegionBatchSize = 2000;
 // Calls `sink` once per full batch and once more for the rest (not at all when no pixel is opaque).
 // Returns the number of rectangles.
 std::size_t CollectOpaqueRuns(const PixelView32& image, const RegionKey& key, int xOffset, int yOffset,
+                              const RegionBatchSink& sink, std::size_t batchSize = RegionBatchSize);
+
+std::size_t CollectOpaqueRuns(const PixelRows& image, const RegionKey& key, int xOffset, int yOffset,
                               const RegionBatchSink& sink, std::size_t batchSize = RegionBatchSize);
 
 // The smallest rectangle holding all of them (empty for none).

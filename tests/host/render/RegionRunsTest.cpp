@@ -138,3 +138,50 @@ TEST(RegionRuns, JoinedRectanglesCoverExactlyTheOpaquePixels) {
         }
     }
 }
+
+TEST(RegionRuns, PixelRowsOf24And32BitsInEitherOrderMatchTheWordView) {
+    // A red key (blue is the same bytes the other way round, so swapped channels show), random rows that
+    // repeat now and then; 24-bit rows padded to 4 bytes with junk in the padding, stored top-down and
+    // bottom-up, and 32-bit rows whose fourth byte varies: all give the rectangles of the 32-bit word view.
+    const RegionKey red{0x0000FF, 1, 1, 1};
+    // The key, red just below it (opaque), blue, a solid colour, the key plus 1 in green and blue (transparent).
+    const std::uint32_t colours[] = {0xFF0000, 0xFE0000, 0x0000FF, Solid, 0xFF0101};
+    const int w = 13, h = 17;
+    const std::ptrdiff_t stride24 = (w * 3 + 3) / 4 * 4;
+    for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+        std::vector<std::uint32_t> words(static_cast<std::size_t>(w * h));
+        std::uint32_t state = seed;
+        auto next = [&] { return state = state * 1103515245u + 12345u, (state >> 16) & 0x7FFF; };
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const std::size_t i = static_cast<std::size_t>(y * w + x);
+                words[i] = y > 0 && next() % 3 == 0 ? words[i - w] : colours[next() % 5];
+            }
+        Collected want;
+        CollectOpaqueRuns({words.data(), w, h, w}, red, 2, 3, want.Sink());
+        ASSERT_FALSE(want.batches.empty());
+
+        std::vector<std::uint8_t> down(static_cast<std::size_t>(stride24 * h), 0xA5), up(down.size(), 0x5A);
+        std::vector<std::uint8_t> wide(words.size() * 4);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const std::uint32_t p = words[static_cast<std::size_t>(y * w + x)];
+                for (int c = 0; c < 3; ++c) {
+                    const auto byte = static_cast<std::uint8_t>(p >> (8 * c));
+                    down[static_cast<std::size_t>(y * stride24 + x * 3 + c)] = byte;
+                    up[static_cast<std::size_t>((h - 1 - y) * stride24 + x * 3 + c)] = byte;
+                    wide[static_cast<std::size_t>((y * w + x) * 4 + c)] = byte;
+                }
+                wide[static_cast<std::size_t>((y * w + x) * 4 + 3)] = static_cast<std::uint8_t>(next());
+            }
+        const PixelRows views[] = {{down.data(), w, h, stride24, 3},
+                                   {up.data() + (h - 1) * stride24, w, h, -stride24, 3},
+                                   {wide.data(), w, h, w * 4, 4}};
+        for (const PixelRows& view : views) {
+            Collected got;
+            CollectOpaqueRuns(view, red, 2, 3, got.Sink());
+            EXPECT_EQ(got.All(), want.All()) << "seed " << seed << ", " << view.bytesPerPixel << " bytes, stride "
+                                             << view.stride;
+        }
+    }
+}

@@ -97,6 +97,27 @@ TEST(BitmapLayer, BuildElementBitmapCopyAndRegion) {
     EXPECT_EQ(PixelOf(target, 5, 5), Q);
 }
 
+TEST(BitmapLayer, RegionOfTopDownBitmapsReadInPlace) {
+    // Keyed top rows and a keyed bottom-right corner, so that reading the rows upside down gives another
+    // region; each format read in place must give the region of its pixels, and the mask (copied) too.
+    for (TPixelFormat format : {pf32bit, pf24bit, pf1bit}) {
+        TBitmap b;
+        Make(b, 7, 5, format);
+        const std::uint32_t solid = format == pf1bit ? 0x000000 : P;
+        const std::uint32_t key = format == pf1bit ? 0xFFFFFF : 0xFF00FF;
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 7; ++x) SetPixel24(b, x, y, y < 2 || (y == 4 && x >= 5) ? key : solid);
+        HRGN region = RegionFromBitmap(&b, 10, 20, 1, 1, 1, key);
+        ASSERT_NE(region, nullptr) << format;
+        HRGN want = CreateRectRgn(10, 22, 17, 24);
+        HRGN part = CreateRectRgn(10, 24, 15, 25);
+        CombineRgn(want, want, part, RGN_OR);
+        HRGN diff = CreateRectRgn(0, 0, 0, 0);
+        EXPECT_EQ(CombineRgn(diff, region, want, RGN_XOR), NULLREGION) << format;
+        for (HRGN r : {region, want, part, diff}) DeleteObject(r);
+    }
+}
+
 
 TEST(BitmapLayer, PaintParentBackgroundOfAFrameworkControl) {
     auto form = std::make_unique<TForm>(nullptr);

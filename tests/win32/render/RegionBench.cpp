@@ -1,5 +1,6 @@
-// RegionFromBitmap of a shaped 1920 x 1080 frame under GDI, against the frozen copy of the code it replaced
-// (one rectangle per row run), in the same run; the two regions are compared by XOR.
+// RegionFromBitmap of a shaped 1920 x 1080 frame (a 32-bit TBitmap, as the frame painter builds it) under GDI,
+// against the frozen copy of the code it replaced (a copy to 32 bits, one rectangle per row run), in the same
+// run; the two regions are compared by XOR.
 // Run it under Wine: region_bench [iterations]. Shapes: solid with rounded corners, hollow (4-pixel border,
 // key-coloured middle), dense stripes (the worst case).
 #include <windows.h>
@@ -10,23 +11,27 @@
 #include <vector>
 
 #include "../../host/render/baseline/FrozenRegionRuns.h"
+#include "runtime/Graphics.h"
+#include "skin/window/ElementBitmaps.h"
 #include "skin/window/ElementPaint.h"
 
 namespace {
 
 constexpr int W = 1920, H = 1080;
 
-void DrawShape(std::uint32_t* bits, int shape) {
+void DrawShape(TBitmap& bitmap, int shape) {
     const int r = 7;
-    for (int y = 0; y < H; ++y)
+    for (int y = 0; y < H; ++y) {
+        auto* row = static_cast<std::uint32_t*>(bitmap.ScanLine(y));
         for (int x = 0; x < W; ++x) {
             const int cx = x < r ? r : x >= W - r ? W - r - 1 : x;
             const int cy = y < r ? r : y >= H - r ? H - r - 1 : y;
             bool key = (x - cx) * (x - cx) + (y - cy) * (y - cy) > r * r;
             if (shape == 1) key = key || (x >= 4 && x < W - 4 && y >= 21 && y < H - 4);
             if (shape == 2) key = key || (x % 2 == 1);
-            bits[y * W + x] = key ? 0xFF00FF : 0xD3E3F5;
+            row[x] = key ? 0xFF00FF : 0xD3E3F5;
         }
+    }
 }
 
 // The region as it was built before: a copy to 32 bits, one rectangle per row run, a region per 2000.
@@ -89,10 +94,11 @@ int main(int argc, char** argv) {
     const char* names[] = {"solid", "hollow", "stripes"};
     int status = 0;
     for (int shape = 0; shape < 3; ++shape) {
-        void* bits = nullptr;
-        HBITMAP bitmap = CreateDib32(W, H, &bits);
-        DrawShape(static_cast<std::uint32_t*>(bits), shape);
-        SelectedBitmap selected(bitmap);
+        TBitmap bitmap;
+        bitmap.SetPixelFormat(pf32bit);
+        bitmap.SetSize(W, H);
+        DrawShape(bitmap, shape);
+        const ElementImage image = ImageOf(&bitmap);
         const int runs = shape == 2 ? std::max(1, iterations / 10) : iterations;
         // Paired rounds, alternating which goes first; the best of each.
         double frozenBest = 1e30, newBest = 1e30;
@@ -103,13 +109,13 @@ int main(int argc, char** argv) {
                 const bool frozen = (which == 0) == (i % 2 == 0);
                 LARGE_INTEGER start, end;
                 QueryPerformanceCounter(&start);
-                HRGN region = frozen ? FrozenRegionFromBitmap(selected.Image())
-                                     : RegionFromBitmap(selected.Image(), 0, 0, 1, 1, 1, SkinKeyColour);
+                HRGN region = frozen ? FrozenRegionFromBitmap(image)
+                                     : RegionFromBitmap(&bitmap, 0, 0, 1, 1, 1, SkinKeyColour);
                 QueryPerformanceCounter(&end);
                 (frozen ? frozenBest : newBest) = std::min(frozen ? frozenBest : newBest, Milliseconds(start, end));
                 (frozen ? frozenBytes : newBytes) = GetRegionData(region, 0, nullptr);
                 if (i == 0 && !frozen) {
-                    HRGN before = FrozenRegionFromBitmap(selected.Image());
+                    HRGN before = FrozenRegionFromBitmap(image);
                     same = SameRegion(region, before);
                     DeleteObject(before);
                 }
@@ -121,7 +127,6 @@ int main(int argc, char** argv) {
                     names[shape], frozenBest, newBest, frozenBest / newBest, runs, static_cast<unsigned long>(frozenBytes),
                     static_cast<unsigned long>(newBytes), same ? "same region" : "REGIONS DIFFER");
         if (!same) status = 1;
-        DeleteObject(bitmap);
     }
     return status;
 }
