@@ -7,8 +7,11 @@ embossed with a white copy one pixel down and right) or CL (coloured: play green
 stop blue, the moving buttons amber, eject violet); button MPPLAY, MPPAUSE, MPSTOP, MPNEXT, MPPREV,
 MPSTEP, MPBACK, MPRECORD or MPEJECT.
 """
-import struct
+import sys
 from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "skin_art"))
+from bmp24 import bmp24  # noqa: E402
 
 W, H = 17, 13
 CY = 6  # the middle row
@@ -69,17 +72,7 @@ COLOURS = {
 
 
 def bmp(pixel):
-    row = (W * 3 + 3) & ~3
-    data = bytearray()
-    for y in range(H - 1, -1, -1):  # bottom-up
-        line = bytearray()
-        for x in range(W):
-            r, g, b = pixel(x, y)
-            line += bytes((b, g, r))
-        data += line + b"\0" * (row - len(line))
-    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, W, H, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    return header + info + data
+    return bmp24(W, H, pixel)
 
 
 def glyph(state, shape, colour):

@@ -5,24 +5,15 @@ GlyphStrip4.bmp: four 16x16 glyphs side by side (normal, disabled, pressed, down
 olive, which the buttons draw transparent (the bottom-left pixel's colour).
 MenuGlyphs.bmp: four 16x16 menu glyphs (a page, a folder, a pair of scissors, a clipboard) on olive.
 """
-import struct
+import sys
 from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[3] / "resources" / "skin_art"))
+from bmp24 import bmp24  # noqa: E402
 
 OLIVE = (0x80, 0x80, 0x00)
 
 
-def bmp(width, height, pixel):
-    row = (width * 3 + 3) & ~3
-    data = bytearray()
-    for y in range(height - 1, -1, -1):  # bottom-up
-        line = bytearray()
-        for x in range(width):
-            r, g, b = pixel(x, y)
-            line += bytes((b, g, r))
-        data += line + b"\0" * (row - len(line))
-    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    return header + info + data
 
 
 def strip(x, y):
@@ -70,5 +61,5 @@ def menu_glyphs(x, y):
 
 if __name__ == "__main__":
     out = Path(__file__).resolve().parent
-    (out / "GlyphStrip4.bmp").write_bytes(bmp(64, 16, strip))
-    (out / "MenuGlyphs.bmp").write_bytes(bmp(64, 16, menu_glyphs))
+    (out / "GlyphStrip4.bmp").write_bytes(bmp24(64, 16, strip))
+    (out / "MenuGlyphs.bmp").write_bytes(bmp24(64, 16, menu_glyphs))
