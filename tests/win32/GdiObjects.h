@@ -51,3 +51,17 @@ inline int GdiObjectsInUseBy(HANDLE process) {
     if (!ReadProcessMemory(process, table, copy.data(), copy.size(), nullptr)) return -1;
     return gdi_objects::CountUsed(copy.data());
 }
+
+// The count once another process has come to rest: the same over three readings 200 ms apart (the
+// shell and the system finish some work of a closed dialog on their own time), or the last reading
+// after about ten seconds.
+inline int SettledGdiObjectsInUseBy(HANDLE process) {
+    int last = GdiObjectsInUseBy(process), same = 0;
+    for (int i = 0; i < 50 && same < 2; ++i) {
+        Sleep(200);
+        const int now = GdiObjectsInUseBy(process);
+        same = now == last ? same + 1 : 0;
+        last = now;
+    }
+    return last;
+}

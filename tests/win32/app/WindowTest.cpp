@@ -197,8 +197,7 @@ TEST_F(Grivelle, RepeatedImportsOfManyPicturesLeaveNoGdiObjectsBehind) {
             return done == run && !IsWindowVisible(Control(L"TProgressBar", 0));
         };
         ASSERT_TRUE(ui::WaitUntil(shown, 120000)) << "import " << run << " did not end";
-        Sleep(300);
-        counts.push_back(GdiObjectsInUseBy(watched));
+        counts.push_back(SettledGdiObjectsInUseBy(watched));
     }
     CloseHandle(watched);
     ASSERT_GT(counts[0], 0);
@@ -233,18 +232,14 @@ TEST_F(Grivelle, ErrorDialogAndFolderBrowserCyclesLeaveNoGdiObjectsBehind) {
                                       std::pair{"folder browser", std::function<bool()>(browserCycle)}}) {
         SCOPED_TRACE(what);
         SoakBudget budget(500, 30000);
-        constexpr int kWarmUp = 5;
+        constexpr int kWarmUp = 10;
         int done = 0, first = 0;
         for (; budget.More(done); ++done) {
             ASSERT_TRUE(cycle()) << "cycle " << done;
-            if (done == kWarmUp - 1) {
-                Sleep(300);
-                first = GdiObjectsInUseBy(watched);
-            }
+            if (done == kWarmUp - 1) first = SettledGdiObjectsInUseBy(watched);
         }
         budget.Report(done);
-        Sleep(300);
-        EXPECT_EQ(GdiObjectsInUseBy(watched), first);
+        EXPECT_EQ(SettledGdiObjectsInUseBy(watched), first);
         EXPECT_FALSE(Exited(0));
     }
     CloseHandle(watched);
