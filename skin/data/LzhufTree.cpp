@@ -92,6 +92,7 @@ void Tree::BuildTop() {
         int position = Root, used = 0;
         while (used < TopBits && son_[position] < TableSize) {
             inTop_[position] = 1;
+            entry.path[static_cast<std::size_t>(used)] = static_cast<std::int16_t>(position);
             position = son_[position] + ((bits >> (TopBits - 1 - used)) & 1);
             ++used;
         }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace lzhuf {
 
@@ -45,12 +46,7 @@ public:
     // Adds one to the symbol's frequency and restores the order, swapping nodes as needed.
     void Update(int symbol) {
         if (freq_[Root] == MaxFrequency) Rebuild();
-        int c = parent_[symbol + TableSize];
-        do {
-            const unsigned k = ++freq_[c];
-            if (k > freq_[c + 1]) c = MoveUp(c, k);
-            c = parent_[c];
-        } while (c != 0);
+        ClimbFrom(parent_[symbol + TableSize]);
     }
 
     // Decodes one symbol and updates the tree for it. The walk from the root takes one bit per level
@@ -65,7 +61,11 @@ public:
         const TopEntry& top = top_[window >> (64 - TopBits)];
         window <<= top.used;
         held -= top.used;
-        int node = son_[top.position];
+        std::int16_t* const path = path_.data();
+        std::memcpy(path, top.path.data(), sizeof top.path);
+        int depth = top.used;
+        int position = top.position;
+        int node = son_[position];
         while (node < TableSize) {
             if (held == 0) {
                 bits.bits = window;
@@ -74,15 +74,30 @@ public:
                 window = bits.bits;
                 held = bits.count;
             }
-            node = son_[node + static_cast<int>(window >> 63)];
+            path[depth++] = static_cast<std::int16_t>(position);
+            position = node + static_cast<int>(window >> 63);
+            node = son_[position];
             window <<= 1;
             --held;
         }
         bits.bits = window;
         bits.count = held;
         const int symbol = node - TableSize;
-        Update(symbol);
-        return symbol;
+        if (freq_[Root] == MaxFrequency) {
+            Update(symbol);
+            return symbol;
+        }
+        // Climb the walked path while no node moves; after a move the path above it is another one.
+        int c = position;
+        while (true) {
+            const unsigned k = ++freq_[c];
+            if (k > freq_[c + 1]) {
+                ClimbFrom(parent_[MoveUp(c, k)]);
+                return symbol;
+            }
+            if (depth == 0) return symbol;
+            c = path[--depth];
+        }
     }
 
     // The symbol's current code, most significant bit first, in the low `length` bits of the result
@@ -96,9 +111,19 @@ private:
     // Where the first TopBits bits lead from the root: the position reached and how many bits that took
     // (fewer when a leaf comes first).
     struct TopEntry {
+        std::array<std::int16_t, TopBits> path; // the positions passed, root first
         std::int16_t position;
         std::uint8_t used;
     };
+
+    // Adds one to the frequency of node c and of each node above it, moving nodes as needed.
+    void ClimbFrom(int c) {
+        do {
+            const unsigned k = ++freq_[c];
+            if (k > freq_[c + 1]) c = MoveUp(c, k);
+            c = parent_[c];
+        } while (c != 0);
+    }
 
     void Rebuild();
     void BuildTop();
@@ -140,6 +165,9 @@ private:
     std::array<TopEntry, 1 << TopBits> top_;
     std::array<std::uint8_t, TableSize + 1> inTop_{};    // nodes whose children the top table relies on
     bool topValid_ = false;
+    // The positions a decoding walk passed, root first: its update climbs back along them. A walk passes
+    // each internal node at most once.
+    std::array<std::int16_t, SymbolCount - 1> path_;
 };
 
 } // namespace lzhuf
