@@ -106,8 +106,8 @@ public:
     int Code(int symbol, std::uint64_t& bits) const;
 
 private:
-    // Five bits measured best: a larger table is invalidated and rebuilt too often on noisy data.
-    static constexpr int TopBits = 5;
+    // Six bits measured best: a larger table is invalidated and rebuilt too often on noisy data.
+    static constexpr int TopBits = 6;
     // Where the first TopBits bits lead from the root: the position reached and how many bits that took
     // (fewer when a leaf comes first).
     struct TopEntry {
