@@ -146,14 +146,16 @@ private:
         freq_[c] = freq_[l];
         freq_[l] = k;
 
+        // A node's children are son and son + 1, a leaf's entry is son alone: written twice then, which
+        // costs less than the branch.
         const int i = son_[c];
         parent_[i] = l;
-        if (i < TableSize) parent_[i + 1] = l;
+        parent_[i + (i < TableSize)] = l;
 
         const int s = son_[l];
         son_[l] = i;
         parent_[s] = c;
-        if (s < TableSize) parent_[s + 1] = c;
+        parent_[s + (s < TableSize)] = c;
         son_[c] = s;
         if (inTop_[c] | inTop_[l]) topValid_ = false;
         return l;
