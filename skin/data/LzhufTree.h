@@ -134,11 +134,15 @@ private:
     // lower frequency and returns where it now is.
     int MoveUp(int c, unsigned k) {
         // The nodes it passes hold k - 1 and come first (the table is ordered by frequency). Most runs of
-        // equal frequencies are short: count them four at a time (the sentinels stop it). A run longer than
-        // 64 (a young tree has one of 314 leaves) is searched by halves after that.
-        int l = c;
-        for (int round = 0; round < 16; ++round) {
-            const int passed = (freq_[l + 1] < k) + (freq_[l + 2] < k) + (freq_[l + 3] < k) + (freq_[l + 4] < k);
+        // equal frequencies are short: count eight at once, then four at a time (the sentinels stop it).
+        // A run longer than 72 (a young tree has one of 314 leaves) is searched by halves after that.
+        const auto below = [&](int from) {
+            return (freq_[from] < k) + (freq_[from + 1] < k) + (freq_[from + 2] < k) + (freq_[from + 3] < k);
+        };
+        const int first = below(c + 1) + below(c + 5);
+        int l = c + first;
+        for (int round = 0; round < 16 && first == 8; ++round) {
+            const int passed = below(l + 1);
             l += passed;
             if (passed < 4) break;
             if (round == 15) l = LastBelow(l + 1, k);
@@ -161,7 +165,7 @@ private:
         return l;
     }
 
-    std::array<unsigned, TableSize + 4> freq_;           // sentinels from freq_[TableSize] on
+    std::array<unsigned, TableSize + 8> freq_;           // sentinels from freq_[TableSize] on
     std::array<int, TableSize + SymbolCount> parent_;    // [TableSize + s]: leaf of symbol s
     std::array<int, TableSize> son_;
     std::array<TopEntry, 1 << TopBits> top_;
