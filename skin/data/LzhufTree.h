@@ -52,16 +52,16 @@ public:
     // Decodes one symbol and updates the tree for it. The walk from the root takes one bit per level
     // (0: son, 1: son + 1) from a source that holds its next bits left-aligned in `bits.bits` (`bits.count`
     // of them) and tops them up to at least 57 with `bits.Fill()`. The first levels come from a table of the
-    // tree's top, rebuilt only when a node it relies on has moved.
+    // tree's top, whose entries are rebuilt when a node they pass has moved.
     template <class Bits> int Decode(Bits& bits) {
-        if (!topValid_) BuildTop();
+        if (topStale_) RefreshTop();
         if (bits.count < TopBits) bits.Fill();
         std::uint64_t window = bits.bits;
         int held = bits.count;
         const TopEntry& top = top_[window >> (64 - TopBits)];
         window <<= top.used;
         held -= top.used;
-        std::int16_t* const path = path_.data();
+        std::int16_t* const path = path_.data() + Padding;
         std::memcpy(path, top.path.data(), sizeof top.path);
         int depth = top.used;
         int position = top.position;
@@ -87,17 +87,22 @@ public:
             Update(symbol);
             return symbol;
         }
-        // Climb the walked path while no node moves; after a move the path above it is another one.
-        int c = position;
-        while (true) {
-            const unsigned k = ++freq_[c];
-            if (k > freq_[c + 1]) {
-                ClimbFrom(parent_[MoveUp(c, k)]);
-                return symbol;
+        // Climb the walked path while no node moves; after a move the path above it is another one. The
+        // climb goes in rounds of a fixed number of steps, which the processor foresees; past the root it
+        // steps on padding that no move can come from.
+        path[depth] = static_cast<std::int16_t>(position);
+        const std::int16_t* at = path + depth;
+        do {
+            for (int step = 0; step < ClimbRound; ++step, --at) {
+                const int c = *at;
+                const unsigned k = ++freq_[c];
+                if (k > freq_[c + 1]) {
+                    ClimbFrom(parent_[MoveUp(c, k)]);
+                    return symbol;
+                }
             }
-            if (depth == 0) return symbol;
-            c = path[--depth];
-        }
+        } while (at >= path);
+        return symbol;
     }
 
     // The symbol's current code, most significant bit first, in the low `length` bits of the result
@@ -126,7 +131,11 @@ private:
     }
 
     void Rebuild();
-    void BuildTop();
+    // Brings the top table up to date: whole after Reset and Rebuild, else the entries that passed
+    // through a node that has moved since.
+    void RefreshTop();
+    void BuildTopEntry(int bits);
+    void TopMoved(int c, int l);
     // The last node of frequency below k from `from` - 1 on (which has one).
     int LastBelow(int from, unsigned k) const;
 
@@ -135,17 +144,17 @@ private:
     int MoveUp(int c, unsigned k) {
         // The nodes it passes hold k - 1 and come first (the table is ordered by frequency). Most runs of
         // equal frequencies are short: count eight at once, then four at a time (the sentinels stop it).
-        // A run longer than 72 (a young tree has one of 314 leaves) is searched by halves after that.
+        // A run longer than 24 (a young tree has one of 314 leaves) is searched by halves after that.
         const auto below = [&](int from) {
             return (freq_[from] < k) + (freq_[from + 1] < k) + (freq_[from + 2] < k) + (freq_[from + 3] < k);
         };
         const int first = below(c + 1) + below(c + 5);
         int l = c + first;
-        for (int round = 0; round < 16 && first == 8; ++round) {
+        for (int round = 0; round < 4 && first == 8; ++round) {
             const int passed = below(l + 1);
             l += passed;
             if (passed < 4) break;
-            if (round == 15) l = LastBelow(l + 1, k);
+            if (round == 3) l = LastBelow(l + 1, k);
         }
         freq_[c] = freq_[l];
         freq_[l] = k;
@@ -161,19 +170,34 @@ private:
         parent_[s] = c;
         parent_[s + (s < TableSize)] = c;
         son_[c] = s;
-        if (inTop_[c] | inTop_[l]) topValid_ = false;
+        if (topRange_[c].count | topRange_[l].count) TopMoved(c, l);
         return l;
     }
 
-    std::array<unsigned, TableSize + 8> freq_;           // sentinels from freq_[TableSize] on
+    static constexpr int ClimbRound = 8;
+    // Past the last node: sentinels for the eight nodes a move looks ahead, then the climb's padding:
+    // Padding counters at even positions, each followed by the largest value, so that none ever moves.
+    static constexpr int Sentinels = 8;
+    static constexpr int Padding = ClimbRound;
+    static constexpr int FirstPadding = TableSize + Sentinels;
+    std::array<unsigned, FirstPadding + 2 * Padding> freq_;
     std::array<int, TableSize + SymbolCount> parent_;    // [TableSize + s]: leaf of symbol s
     std::array<int, TableSize> son_;
     std::array<TopEntry, 1 << TopBits> top_;
-    std::array<std::uint8_t, TableSize + 1> inTop_{};    // nodes whose children the top table relies on
-    bool topValid_ = false;
-    // The positions a decoding walk passed, root first: its update climbs back along them. A walk passes
-    // each internal node at most once.
-    std::array<std::int16_t, SymbolCount - 1> path_;
+    // The entries whose walk passed through a position (count 0: none did). The entries passing through
+    // a node share the bits that lead to it, so they are one run of the table.
+    struct TopRange {
+        std::uint16_t first = 0, count = 0;
+    };
+    std::array<TopRange, TableSize + 1> topRange_{};
+    std::array<TopRange, 16> moved_{};                   // runs to rebuild before the next walk
+    int movedCount_ = 0;
+    bool topWhole_ = false;                              // the whole table is to be rebuilt
+    bool topStale_ = true;
+    // The positions a decoding walk passed, root first, from path_[Padding] on: its update climbs back
+    // along them (a walk passes each internal node at most once). Before them the padding's positions,
+    // where a climb steps past the root.
+    std::array<std::int16_t, Padding + SymbolCount> path_;
 };
 
 } // namespace lzhuf
