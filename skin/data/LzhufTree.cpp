@@ -87,12 +87,17 @@ void Tree::Rebuild() {
 }
 
 int Tree::LastBelow(int from, unsigned k) const {
-    // Without branches: which half holds the end of the run is as good as a coin toss.
+    // Most runs end within the next LookAhead nodes: counted at once, as the table is ordered.
+    int below = 0;
+    for (int i = 0; i < LookAhead; ++i) below += freq_[static_cast<std::size_t>(from + i)] < k;
+    if (below < LookAhead) return from + below - 1;
+    from += LookAhead;
+    // Then by halves, without branches: which half holds the end of the run is as good as a coin toss.
     const unsigned* base = freq_.data() + from;
     int n = TableSize + 1 - from;
     while (n > 1) {
         const int half = n / 2;
-        base = base[half - 1] < k ? base + half : base;
+        base += static_cast<int>(base[half - 1] < k) * half;
         n -= half;
     }
     return static_cast<int>(base - freq_.data()) + (*base < k) - 1;

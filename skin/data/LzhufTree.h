@@ -138,24 +138,19 @@ private:
     void TopMoved(int c, int l);
     // The last node of frequency below k from `from` - 1 on (which has one).
     int LastBelow(int from, unsigned k) const;
+    static constexpr int LookAhead = 32;
 
     // One step of the update at node c, whose frequency has just grown to k: moves it past every node of
     // lower frequency and returns where it now is.
     int MoveUp(int c, unsigned k) {
         // The nodes it passes hold k - 1 and come first (the table is ordered by frequency). Most runs of
-        // equal frequencies are short: count eight at once, then four at a time (the sentinels stop it).
-        // A run longer than 24 (a young tree has one of 314 leaves) is searched by halves after that.
+        // equal frequencies are short: count eight at once (the sentinels stop it); a longer run (a young
+        // tree has one of 314 leaves) is counted further by LastBelow.
         const auto below = [&](int from) {
             return (freq_[from] < k) + (freq_[from + 1] < k) + (freq_[from + 2] < k) + (freq_[from + 3] < k);
         };
         const int first = below(c + 1) + below(c + 5);
-        int l = c + first;
-        for (int round = 0; round < 4 && first == 8; ++round) {
-            const int passed = below(l + 1);
-            l += passed;
-            if (passed < 4) break;
-            if (round == 3) l = LastBelow(l + 1, k);
-        }
+        const int l = first < 8 ? c + first : LastBelow(c + 9, k);
         freq_[c] = freq_[l];
         freq_[l] = k;
 
@@ -177,7 +172,7 @@ private:
     static constexpr int ClimbRound = 8;
     // Past the last node: sentinels for the eight nodes a move looks ahead, then the climb's padding:
     // Padding counters at even positions, each followed by the largest value, so that none ever moves.
-    static constexpr int Sentinels = 8;
+    static constexpr int Sentinels = 8 + LookAhead;
     static constexpr int Padding = ClimbRound;
     static constexpr int FirstPadding = TableSize + Sentinels;
     std::array<unsigned, FirstPadding + 2 * Padding> freq_;
