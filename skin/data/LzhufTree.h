@@ -55,7 +55,7 @@ public:
     // tree's top, whose entries are rebuilt when a node they pass has moved.
     template <class Bits> int Decode(Bits& bits) {
         if (topStale_) RefreshTop();
-        if (bits.count < TopBits) bits.Fill();
+        bits.Fill();
         std::uint64_t window = bits.bits;
         int held = bits.count;
         const TopEntry& top = top_[window >> (64 - TopBits)];
