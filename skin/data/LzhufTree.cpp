@@ -44,13 +44,19 @@ void Tree::Reset() {
         son_[j] = i;
         parent_[i] = parent_[i + 1] = j;
     }
-    for (int i = TableSize; i < static_cast<int>(freq_.size()); ++i) freq_[i] = 0xFFFF;
+    for (int i = TableSize; i < FirstPadding; ++i) freq_[i] = 0xFFFF;
+    for (int i = 0; i < Padding; ++i) {
+        const int padding = FirstPadding + 2 * i;
+        path_[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(padding);
+        freq_[static_cast<std::size_t>(padding)] = 0;
+        freq_[static_cast<std::size_t>(padding + 1)] = ~0u;
+    }
     parent_[Root] = 0;
-    topValid_ = false;
+    topWhole_ = topStale_ = true;
 }
 
 void Tree::Rebuild() {
-    topValid_ = false;
+    topWhole_ = topStale_ = true;
     // Gather the leaves at the front, halving their frequencies (rounded up).
     int j = 0;
     for (int i = 0; i < TableSize; ++i) {
@@ -81,24 +87,60 @@ void Tree::Rebuild() {
 }
 
 int Tree::LastBelow(int from, unsigned k) const {
-    const auto first = freq_.begin() + from;
-    return from - 1 + static_cast<int>(std::lower_bound(first, freq_.begin() + TableSize + 1, k) - first);
+    // Most runs end within the next LookAhead nodes: counted at once, as the table is ordered.
+    int below = 0;
+    for (int i = 0; i < LookAhead; ++i) below += freq_[static_cast<std::size_t>(from + i)] < k;
+    if (below < LookAhead) return from + below - 1;
+    from += LookAhead;
+    // Then by halves, without branches: which half holds the end of the run is as good as a coin toss.
+    const unsigned* base = freq_.data() + from;
+    int n = TableSize + 1 - from;
+    while (n > 1) {
+        const int half = n / 2;
+        base += static_cast<int>(base[half - 1] < k) * half;
+        n -= half;
+    }
+    return static_cast<int>(base - freq_.data()) + (*base < k) - 1;
 }
 
-void Tree::BuildTop() {
-    inTop_.fill(0);
-    for (int bits = 0; bits < (1 << TopBits); ++bits) {
-        TopEntry& entry = top_[static_cast<std::size_t>(bits)];
-        int position = Root, used = 0;
-        while (used < TopBits && son_[position] < TableSize) {
-            inTop_[position] = 1;
-            position = son_[position] + ((bits >> (TopBits - 1 - used)) & 1);
-            ++used;
-        }
-        entry.position = static_cast<std::int16_t>(position);
-        entry.used = static_cast<std::uint8_t>(used);
+void Tree::BuildTopEntry(int bits) {
+    TopEntry& entry = top_[static_cast<std::size_t>(bits)];
+    int position = Root, used = 0;
+    while (used < TopBits && son_[position] < TableSize) {
+        const int span = 1 << (TopBits - used);
+        topRange_[position] = {static_cast<std::uint16_t>(bits & -span), static_cast<std::uint16_t>(span)};
+        entry.path[static_cast<std::size_t>(used)] = static_cast<std::int16_t>(position);
+        position = son_[position] + ((bits >> (TopBits - 1 - used)) & 1);
+        ++used;
     }
-    topValid_ = true;
+    entry.position = static_cast<std::int16_t>(position);
+    entry.used = static_cast<std::uint8_t>(used);
+}
+
+void Tree::RefreshTop() {
+    if (topWhole_) {
+        topRange_.fill({});
+        for (int bits = 0; bits < (1 << TopBits); ++bits) BuildTopEntry(bits);
+    } else {
+        // A run may be rebuilt twice when runs nest; every entry is built from the tree as it is now.
+        for (int i = 0; i < movedCount_; ++i)
+            for (int bits = moved_[i].first; bits < moved_[i].first + moved_[i].count; ++bits) BuildTopEntry(bits);
+    }
+    movedCount_ = 0;
+    topWhole_ = topStale_ = false;
+}
+
+void Tree::TopMoved(int c, int l) {
+    // A run recorded for a position no walk passes any more only costs a needless rebuild.
+    for (const int position : {c, l}) {
+        const TopRange range = topRange_[position];
+        if (range.count == 0) continue;
+        if (movedCount_ == static_cast<int>(moved_.size()))
+            topWhole_ = true;
+        else
+            moved_[movedCount_++] = range;
+    }
+    topStale_ = true;
 }
 
 int Tree::Code(int symbol, std::uint64_t& bits) const {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace lzhuf {
 
@@ -45,27 +46,26 @@ public:
     // Adds one to the symbol's frequency and restores the order, swapping nodes as needed.
     void Update(int symbol) {
         if (freq_[Root] == MaxFrequency) Rebuild();
-        int c = parent_[symbol + TableSize];
-        do {
-            const unsigned k = ++freq_[c];
-            if (k > freq_[c + 1]) c = MoveUp(c, k);
-            c = parent_[c];
-        } while (c != 0);
+        ClimbFrom(parent_[symbol + TableSize]);
     }
 
     // Decodes one symbol and updates the tree for it. The walk from the root takes one bit per level
     // (0: son, 1: son + 1) from a source that holds its next bits left-aligned in `bits.bits` (`bits.count`
     // of them) and tops them up to at least 57 with `bits.Fill()`. The first levels come from a table of the
-    // tree's top, rebuilt only when a node it relies on has moved.
+    // tree's top, whose entries are rebuilt when a node they pass has moved.
     template <class Bits> int Decode(Bits& bits) {
-        if (!topValid_) BuildTop();
-        if (bits.count < TopBits) bits.Fill();
+        if (topStale_) RefreshTop();
+        bits.Fill();
         std::uint64_t window = bits.bits;
         int held = bits.count;
         const TopEntry& top = top_[window >> (64 - TopBits)];
         window <<= top.used;
         held -= top.used;
-        int node = son_[top.position];
+        std::int16_t* const path = path_.data() + Padding;
+        std::memcpy(path, top.path.data(), sizeof top.path);
+        int depth = top.used;
+        int position = top.position;
+        int node = son_[position];
         while (node < TableSize) {
             if (held == 0) {
                 bits.bits = window;
@@ -74,14 +74,34 @@ public:
                 window = bits.bits;
                 held = bits.count;
             }
-            node = son_[node + static_cast<int>(window >> 63)];
+            path[depth++] = static_cast<std::int16_t>(position);
+            position = node + static_cast<int>(window >> 63);
+            node = son_[position];
             window <<= 1;
             --held;
         }
         bits.bits = window;
         bits.count = held;
         const int symbol = node - TableSize;
-        Update(symbol);
+        if (freq_[Root] == MaxFrequency) {
+            Update(symbol);
+            return symbol;
+        }
+        // Climb the walked path while no node moves; after a move the path above it is another one. The
+        // climb goes in rounds of a fixed number of steps, which the processor foresees; past the root it
+        // steps on padding that no move can come from.
+        path[depth] = static_cast<std::int16_t>(position);
+        const std::int16_t* at = path + depth;
+        do {
+            for (int step = 0; step < ClimbRound; ++step, --at) {
+                const int c = *at;
+                const unsigned k = ++freq_[c];
+                if (k > freq_[c + 1]) {
+                    ClimbFrom(parent_[MoveUp(c, k)]);
+                    return symbol;
+                }
+            }
+        } while (at >= path);
         return symbol;
     }
 
@@ -91,55 +111,88 @@ public:
     int Code(int symbol, std::uint64_t& bits) const;
 
 private:
-    // Five bits measured best: a larger table is invalidated and rebuilt too often on noisy data.
-    static constexpr int TopBits = 5;
+    // Six bits measured best: a larger table is invalidated and rebuilt too often on noisy data.
+    static constexpr int TopBits = 6;
     // Where the first TopBits bits lead from the root: the position reached and how many bits that took
     // (fewer when a leaf comes first).
     struct TopEntry {
+        std::array<std::int16_t, TopBits> path; // the positions passed, root first
         std::int16_t position;
         std::uint8_t used;
     };
 
+    // Adds one to the frequency of node c and of each node above it, moving nodes as needed.
+    void ClimbFrom(int c) {
+        do {
+            const unsigned k = ++freq_[c];
+            if (k > freq_[c + 1]) c = MoveUp(c, k);
+            c = parent_[c];
+        } while (c != 0);
+    }
+
     void Rebuild();
-    void BuildTop();
+    // Brings the top table up to date: whole after Reset and Rebuild, else the entries that passed
+    // through a node that has moved since.
+    void RefreshTop();
+    void BuildTopEntry(int bits);
+    void TopMoved(int c, int l);
     // The last node of frequency below k from `from` - 1 on (which has one).
     int LastBelow(int from, unsigned k) const;
+    static constexpr int LookAhead = 32;
 
     // One step of the update at node c, whose frequency has just grown to k: moves it past every node of
     // lower frequency and returns where it now is.
     int MoveUp(int c, unsigned k) {
         // The nodes it passes hold k - 1 and come first (the table is ordered by frequency). Most runs of
-        // equal frequencies are short: count them four at a time (the sentinels stop it). A run longer than
-        // 64 (a young tree has one of 314 leaves) is searched by halves after that.
-        int l = c;
-        for (int round = 0; round < 16; ++round) {
-            const int passed = (freq_[l + 1] < k) + (freq_[l + 2] < k) + (freq_[l + 3] < k) + (freq_[l + 4] < k);
-            l += passed;
-            if (passed < 4) break;
-            if (round == 15) l = LastBelow(l + 1, k);
-        }
+        // equal frequencies are short: count eight at once (the sentinels stop it); a longer run (a young
+        // tree has one of 314 leaves) is counted further by LastBelow.
+        const auto below = [&](int from) {
+            return (freq_[from] < k) + (freq_[from + 1] < k) + (freq_[from + 2] < k) + (freq_[from + 3] < k);
+        };
+        const int first = below(c + 1) + below(c + 5);
+        const int l = first < 8 ? c + first : LastBelow(c + 9, k);
         freq_[c] = freq_[l];
         freq_[l] = k;
 
+        // A node's children are son and son + 1, a leaf's entry is son alone: written twice then, which
+        // costs less than the branch.
         const int i = son_[c];
         parent_[i] = l;
-        if (i < TableSize) parent_[i + 1] = l;
+        parent_[i + (i < TableSize)] = l;
 
         const int s = son_[l];
         son_[l] = i;
         parent_[s] = c;
-        if (s < TableSize) parent_[s + 1] = c;
+        parent_[s + (s < TableSize)] = c;
         son_[c] = s;
-        if (inTop_[c] | inTop_[l]) topValid_ = false;
+        if (topRange_[c].count | topRange_[l].count) TopMoved(c, l);
         return l;
     }
 
-    std::array<unsigned, TableSize + 4> freq_;           // sentinels from freq_[TableSize] on
+    static constexpr int ClimbRound = 8;
+    // Past the last node: sentinels for the eight nodes a move looks ahead, then the climb's padding:
+    // Padding counters at even positions, each followed by the largest value, so that none ever moves.
+    static constexpr int Sentinels = 8 + LookAhead;
+    static constexpr int Padding = ClimbRound;
+    static constexpr int FirstPadding = TableSize + Sentinels;
+    std::array<unsigned, FirstPadding + 2 * Padding> freq_;
     std::array<int, TableSize + SymbolCount> parent_;    // [TableSize + s]: leaf of symbol s
     std::array<int, TableSize> son_;
     std::array<TopEntry, 1 << TopBits> top_;
-    std::array<std::uint8_t, TableSize + 1> inTop_{};    // nodes whose children the top table relies on
-    bool topValid_ = false;
+    // The entries whose walk passed through a position (count 0: none did). The entries passing through
+    // a node share the bits that lead to it, so they are one run of the table.
+    struct TopRange {
+        std::uint16_t first = 0, count = 0;
+    };
+    std::array<TopRange, TableSize + 1> topRange_{};
+    std::array<TopRange, 16> moved_{};                   // runs to rebuild before the next walk
+    int movedCount_ = 0;
+    bool topWhole_ = false;                              // the whole table is to be rebuilt
+    bool topStale_ = true;
+    // The positions a decoding walk passed, root first, from path_[Padding] on: its update climbs back
+    // along them (a walk passes each internal node at most once). Before them the padding's positions,
+    // where a climb steps past the root.
+    std::array<std::int16_t, Padding + SymbolCount> path_;
 };
 
 } // namespace lzhuf
