@@ -17,6 +17,19 @@ const LPCWSTR icons[] = {IDI_EXCLAMATION, IDI_HAND, IDI_ASTERISK, IDI_QUESTION, 
 const wchar_t* const buttonCaptions[] = {L"&Yes", L"&No", L"OK", L"Cancel", L"&Abort", L"&Retry", L"&Ignore", L"&All",
                                          L"N&o to All", L"Yes to &All", L"&Help"};
 const int buttonResults[] = {mrYes, mrNo, mrOk, mrCancel, mrAbort, mrRetry, mrIgnore, mrAll, mrNoToAll, mrYesToAll, 0};
+
+// The dialog's icon, drawn straight onto whatever the form's background is (the system's face or a skin's),
+// with the icon's own transparency.
+class TMessageIcon : public TImage {
+public:
+    TMessageIcon(TComponent* owner, HICON icon) : TImage(owner), icon_(icon) {}
+
+protected:
+    void Paint() override { DrawIconEx(Canvas()->Handle(), 0, 0, icon_, Width(), Height(), 0, nullptr, DI_NORMAL); }
+
+private:
+    HICON icon_; // shared by the system: never destroyed
+};
 } // namespace
 
 TMessageForm* CreateMessageDialog(const std::wstring& text, TMsgDlgType type, TMsgDlgButtons buttons) {
@@ -61,15 +74,10 @@ TMessageForm* CreateMessageDialog(const std::wstring& text, TMsgDlgType type, TM
         form->SetClientHeight(clientHeight);
 
         if (hasIcon) {
-            auto* image = new TImage(form);
+            auto* image = new TMessageIcon(form, LoadIconW(nullptr, icons[type]));
             image->SetName("Image");
             image->SetParent(form);
             image->SetBounds(margin, margin, iconSize, iconSize);
-            TBitmap* bmp = image->Picture()->Bitmap();
-            bmp->SetSize(iconSize, iconSize);
-            RECT all{0, 0, iconSize, iconSize};
-            FillRect(bmp->Canvas()->Handle(), &all, GetSysColorBrush(COLOR_BTNFACE));
-            DrawIconEx(bmp->Canvas()->Handle(), 0, 0, LoadIconW(nullptr, icons[type]), iconSize, iconSize, 0, nullptr, DI_NORMAL);
         }
         auto* message = new TLabel(form);
         message->SetName("Message");

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../GdiObjects.h"
+#include "../ScreenPixel.h"
 #include "../SoakBudget.h"
 #include "StandinLog.h"
 #include "TestFiles.h"
@@ -128,6 +129,11 @@ TEST_F(Grivelle, NoPicturesPerRowShowsTheErrorDialogThenQuitsExcel) {
     EXPECT_TRUE(IsWindowVisible(Control(L"TProgressBar", 0)));  // the job waits for the dialog
     Sleep(300);
     ui::SaveWindowBitmap(dialog, TempPath(L"grv_app_error_dialog.bmp"));  // for a person to look at
+    // The icon (8 pixels in from the client's corner) lies on the dialog's own background: its transparent
+    // corner shows the skin's face, the colour beside it.
+    POINT icon{8, 8};
+    ClientToScreen(dialog, &icon);
+    EXPECT_EQ(ScreenPixel(icon.x, icon.y), ScreenPixel(icon.x - 3, icon.y));
     HWND ok = ui::ChildWithText(dialog, L"OK");
     ASSERT_NE(ok, nullptr);
     ui::Press(ok);

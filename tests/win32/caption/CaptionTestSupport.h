@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MenuTestSupport.h"
+#include "../ScreenPixel.h"
 
 #include "skin/window/SkinMessages.h"
 #include "skin/window/WinSkinForm.h"
@@ -98,10 +99,7 @@ public:
     COLORREF ScreenPixel(const TWinSysButton* b, int dx, int dy) const {
         RECT w;
         GetWindowRect(handle, &w);
-        HDC screen = GetDC(nullptr);
-        const COLORREF c = GetPixel(screen, w.left + b->Rect.left + dx, w.top + b->Rect.top + dy);
-        ReleaseDC(nullptr, screen);
-        return c;
+        return ::ScreenPixel(w.left + b->Rect.left + dx, w.top + b->Rect.top + dy);
     }
 
     HWND handle = nullptr;

@@ -9,6 +9,7 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/window/WinSkinForm.h"
 #include "SkinTestSupport.h"
+#include "../ScreenPixel.h"
 
 #include <memory>
 
@@ -29,25 +30,6 @@ template <class F> bool Eventually(F condition, int ms = 4000) {
         if (condition()) return true;
         if (GetTickCount() > end) return false;
     }
-}
-
-// The colour of one screen pixel (read through a 32-bit DIB: exact under Wine).
-inline COLORREF ScreenPixel(int x, int y) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), 1, -1, 1, 32, BI_RGB};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    BitBlt(dc, 0, 0, 1, 1, screen, x, y, SRCCOPY);
-    GdiFlush();
-    const std::uint32_t p = *static_cast<std::uint32_t*>(bits);
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
 }
 
 inline void MouseTo(int x, int y) {

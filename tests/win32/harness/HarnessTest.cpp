@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "../ScreenPixel.h"
+
 namespace {
 
 std::vector<std::pair<int, std::wstring>> g_cbtEvents;
@@ -40,24 +42,6 @@ LRESULT CALLBACK frameProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     if (msg == WM_NCACTIVATE) return TRUE;
     return DefWindowProcW(wnd, msg, wParam, lParam);
-}
-
-COLORREF screenPixel(int x, int y) {
-    HDC screen = GetDC(nullptr);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 1, -1, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC mem = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(mem, dib);
-    BitBlt(mem, 0, 0, 1, 1, screen, x, y, SRCCOPY);
-    GdiFlush();
-    DWORD bgrx = *static_cast<DWORD*>(bits);
-    SelectObject(mem, old);
-    DeleteDC(mem);
-    DeleteObject(dib);
-    ReleaseDC(nullptr, screen);
-    return RGB((bgrx >> 16) & 0xFF, (bgrx >> 8) & 0xFF, bgrx & 0xFF);
 }
 
 void pumpMessages() {
@@ -103,6 +87,6 @@ TEST(WineHarness, CbtHookSeesCreationAndActivation) {
     pumpMessages();
     RECT window;
     GetWindowRect(wnd, &window);
-    EXPECT_EQ(screenPixel(window.left + 50, window.top + 2), kFrameColour);
+    EXPECT_EQ(ScreenPixel(window.left + 50, window.top + 2), kFrameColour);
     DestroyWindow(wnd);
 }
