@@ -100,16 +100,15 @@ TMenuItem::~TMenuItem() {
     if (parent_) parent_->Remove(this);
 }
 
-void TMenuItem::SetCaption(const std::wstring& caption) {
-    if (caption_ == caption) return;
-    caption_ = caption;
+template <class T> void TMenuItem::Assign(T& field, const T& value) {
+    if (field == value) return;
+    field = value;
     Changed();
 }
 
-void TMenuItem::SetShortCut(int shortcut) {
-    shortcut_ = TShortCut(shortcut);
-    Changed();
-}
+void TMenuItem::SetCaption(const std::wstring& caption) { Assign(caption_, caption); }
+
+void TMenuItem::SetShortCut(int shortcut) { Assign(shortcut_, TShortCut(shortcut)); }
 
 void TMenuItem::SetChecked(bool on) {
     if (checked_ == on) return;
@@ -121,32 +120,15 @@ void TMenuItem::SetChecked(bool on) {
     Changed();
 }
 
-void TMenuItem::SetRadioItem(bool on) {
-    radioItem_ = on;
-    Changed();
-}
+void TMenuItem::SetRadioItem(bool on) { Assign(radioItem_, on); }
 
-void TMenuItem::SetEnabled(bool on) {
-    if (enabled_ == on) return;
-    enabled_ = on;
-    Changed();
-}
+void TMenuItem::SetEnabled(bool on) { Assign(enabled_, on); }
 
-void TMenuItem::SetVisible(bool on) {
-    if (visible_ == on) return;
-    visible_ = on;
-    Changed();
-}
+void TMenuItem::SetVisible(bool on) { Assign(visible_, on); }
 
-void TMenuItem::SetDefault(bool on) {
-    default_ = on;
-    Changed();
-}
+void TMenuItem::SetDefault(bool on) { Assign(default_, on); }
 
-void TMenuItem::SetImageIndex(int index) {
-    imageIndex_ = index;
-    Changed();
-}
+void TMenuItem::SetImageIndex(int index) { Assign(imageIndex_, index); }
 
 TMenuItem* TMenuItem::Items(int index) const {
     return index >= 0 && index < Count() ? items_[std::size_t(index)] : nullptr;

@@ -81,6 +81,9 @@ private:
     void AppendTo(HMENU menu, bool ownerDraw);
     void ForgetHandles();
 
+    // Sets a property and tells the menu, when the value changes.
+    template <class T> void Assign(T& field, const T& value);
+
     std::wstring caption_;
     TShortCut shortcut_ = 0;
     bool checked_ = false, radioItem_ = false, enabled_ = true, visible_ = true, default_ = false;

@@ -49,18 +49,9 @@ protected:
         disabled->SetEnabled(false);
         bit = AddButton<TBitBtn>(284, 8, "Bit");
         button->OnClick = [this](TObject*) { ++clicks; };
-        form->Show();
-        skinner = MakeSkinner(form);
-        skinner->SkinFormControls(form);
-        edit->SetFocus();
-        MouseTo(5, 5);
-        Pump(150);
+        ShowSkinned(edit);
     }
-    void TearDown() override {
-        skinner->FreePainters();
-        skinner.reset();
-        delete form;
-    }
+    void TearDown() override { DropForm(); }
     template <class T> T* AddButton(int left, int top, const char* caption) {
         auto* b = new T(form);
         b->SetParent(form);
@@ -98,14 +89,12 @@ protected:
     }
     POINT Centre(TControl* c) { return c->ClientToScreen(POINT{c->Width() / 2, c->Height() / 2}); }
 
-    TForm* form = nullptr;
     TEdit* edit = nullptr;
     TButton* button = nullptr;
     TButton* next = nullptr;
     TButton* disabled = nullptr;
     TBitBtn* bit = nullptr;
     int clicks = 0;
-    std::unique_ptr<TWinSkinForm> skinner;
 };
 
 TEST_F(ButtonPaint, TheFramesDifferWhereTheTestLooks) {

@@ -45,12 +45,7 @@ protected:
         form->Show();
         skinner = MakeSkinner(form);
     }
-    void TearDown() override {
-        skinner->FreePainters();
-        skinner.reset();
-        delete form;
-    }
-    TForm* form = nullptr;
+    void TearDown() override { DropForm(); }
     TButton* button = nullptr;
     TBitBtn* bit = nullptr;
     TSpeedButton* speed = nullptr;
@@ -59,7 +54,6 @@ protected:
     TPanel* panel = nullptr;
     TButton* inner = nullptr;
     TButton* off = nullptr;
-    std::unique_ptr<TWinSkinForm> skinner;
 };
 
 TEST_F(Classification, FormControlsGetTheirPaintersOnce) {

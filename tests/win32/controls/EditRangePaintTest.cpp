@@ -24,24 +24,14 @@ protected:
         form = NewForm(200, 200, 560, 300);
         focusSink = Add<TEdit>(440, 250, 100, 21);
     }
-    void TearDown() override {
-        skinner.reset();
-        delete form;
-    }
+    void TearDown() override { DropForm(); }
     template <class T> T* Add(int left, int top, int width, int height) {
         auto* c = new T(form);
         c->SetParent(form);
         c->SetBounds(left, top, width, height);
         return c;
     }
-    void Skin() {
-        form->Show();
-        skinner = MakeSkinner(form);
-        skinner->SkinFormControls(form);
-        focusSink->SetFocus();
-        MouseTo(5, 5);
-        Pump(150);
-    }
+    void Skin() { ShowSkinned(focusSink); }
     TSkinControl* PainterOf(TControl* control) {
         for (TSkinControl* p : skinner->Painters)
             if (p->FControl == control) return p;
@@ -61,9 +51,7 @@ protected:
                std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
     }
 
-    TForm* form = nullptr;
     TEdit* focusSink = nullptr;
-    std::unique_ptr<TWinSkinForm> skinner;
 };
 
 // The stored skin's colours at the probes below (resources/skin: progress.bmp, combobutton.bmp, thumbs).

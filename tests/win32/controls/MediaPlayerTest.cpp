@@ -32,16 +32,10 @@ protected:
         twoButtons->SetVisibleButtons((1u << btPlay) | (1u << btStop));
         twoButtons->SetColoredButtons(0);
         OpenTone();
-        form->Show();
-        skinner = MakeSkinner(form);
-        skinner->SkinFormControls(form);
-        MouseTo(5, 5);
-        Pump(150);
+        ShowSkinned();
     }
     void TearDown() override {
-        skinner->FreePainters();
-        skinner.reset();
-        delete form;
+        DropForm();
         if (!tone.empty()) DeleteFileW(tone.c_str());
     }
     TMediaPlayer* AddPlayer(int left, int top, int width) {
@@ -129,10 +123,8 @@ protected:
         Pump(100);
     }
 
-    TForm* form = nullptr;
     TMediaPlayer* player = nullptr;
     TMediaPlayer* twoButtons = nullptr;
-    std::unique_ptr<TWinSkinForm> skinner;
     std::wstring tone;
     std::string openError;
     std::vector<std::pair<TMediaPlayer*, TMPBtnType>> clicks;

@@ -25,14 +25,8 @@ protected:
         form->Show();
         skinner = MakeSkinner(form);
     }
-    void TearDown() override {
-        skinner->FreePainters();
-        skinner.reset();
-        delete form;
-    }
-    TForm* form = nullptr;
+    void TearDown() override { DropForm(); }
     TPanel* panel = nullptr;
-    std::unique_ptr<TWinSkinForm> skinner;
 };
 
 LRESULT CALLBACK CountingProc(HWND h, UINT msg, WPARAM w, LPARAM l);

@@ -61,12 +61,30 @@ inline void Key(WORD vk, bool down) {
 // Painters list and canvas the painters use.
 struct SkinnedFormFixture {
     StreamedSkinData skin{"    Active = False\n", StoredSkinPackage()};
+    TForm* form = nullptr;
+    std::unique_ptr<TWinSkinForm> skinner;
+
     TSkinData* Data() const { return skin.data; }
     std::unique_ptr<TWinSkinForm> MakeSkinner(TCustomForm* form) {
         auto skinner =
             std::make_unique<TWinSkinForm>(nullptr, form ? form->Handle() : nullptr, form ? form->ClassName() : "");
         skinner->SkinData = skin.data;
         return skinner;
+    }
+    // Shows the form with the skin on every control, the focus on `focus` and the mouse out of the way.
+    void ShowSkinned(TWinControl* focus = nullptr) {
+        form->Show();
+        skinner = MakeSkinner(form);
+        skinner->SkinFormControls(form);
+        if (focus) focus->SetFocus();
+        MouseTo(5, 5);
+        Pump(150);
+    }
+    void DropForm() {
+        if (skinner) skinner->FreePainters();
+        skinner.reset();
+        delete form;
+        form = nullptr;
     }
 };
 
