@@ -49,13 +49,18 @@ shoot_pages() { # args: file name prefix
     import -window root -display "$DISPLAY" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$out/$1page-${title%-}.png"
   done
 }
+# Raises the first visible window whose title matches and sets X, Y, WIDTH and HEIGHT to its geometry;
+# fails when there is none.
+raise_window() { # args: title pattern
+  local id; id="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)"
+  [ -n "$id" ] || return 1
+  xdotool windowraise "$id"; sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+}
 # The Menus page's bar in use: an item hot, File dropped down, Right moving on to Edit, Alt+V, the context
 # menu (<prefix>menu-*.png).
 shoot_menus() { # args: file name prefix
-  local id; id="$(xdotool search --onlyvisible --name '^Menus$' 2>/dev/null | head -1)"
-  [ -n "$id" ] || return 0
-  xdotool windowraise "$id"; sleep 1
-  eval "$(xdotool getwindowgeometry --shell "$id")"
+  raise_window '^Menus$' || return 0
   local crop="$((WIDTH + 200))x$((HEIGHT + 120))+$X+$Y"
   read -r _ _ mx my mw mh < <(tr -d '\r' <"$layout" | grep '^MenusPage menu0 ')
   xdotool mousemove --sync $((mx + mw / 2)) $((my + mh / 2)); sleep 0.8
@@ -76,10 +81,7 @@ shoot_menus() { # args: file name prefix
 # The MDI window: a child maximized (its buttons in the frame's menu bar), then the Window menu opened from
 # the keyboard (<prefix>mdi-*.png).
 shoot_mdi() { # args: file name prefix
-  local id; id="$(xdotool search --onlyvisible --name '^MDI window' 2>/dev/null | head -1)"
-  [ -n "$id" ] || return 0
-  xdotool windowraise "$id"; sleep 1
-  eval "$(xdotool getwindowgeometry --shell "$id")"
+  raise_window '^MDI window' || return 0
   local crop="${WIDTH}x${HEIGHT}+$X+$Y"
   read -r _ _ cx cy cw _ < <(tr -d '\r' <"$layout" | grep '^MdiWindow child0 ')
   xdotool mousemove --sync $((cx + cw / 2)) $((cy + 8)); sleep 0.3
