@@ -57,25 +57,34 @@ void Tree::Reset() {
 
 void Tree::Rebuild() {
     topWhole_ = topStale_ = true;
-    // Gather the leaves at the front, halving their frequencies (rounded up).
-    int j = 0;
-    for (int i = 0; i < TableSize; ++i) {
+    // The leaves in order, their frequencies halved (rounded up): the order stays.
+    std::array<unsigned, SymbolCount> leafFreq;
+    std::array<int, SymbolCount> leafSon;
+    for (int i = 0, j = 0; i < TableSize; ++i) {
         if (son_[i] >= TableSize) {
-            freq_[j] = (freq_[i] + 1) / 2;
-            son_[j] = son_[i];
+            leafFreq[static_cast<std::size_t>(j)] = (freq_[i] + 1) / 2;
+            leafSon[static_cast<std::size_t>(j)] = son_[i];
             ++j;
         }
     }
-    // Join pairs of nodes, inserting each new node where its frequency keeps the order.
-    for (int i = 0, node = SymbolCount; node < TableSize; i += 2, ++node) {
-        const unsigned f = freq_[i] + freq_[i + 1];
-        int k = node - 1;
-        while (f < freq_[k]) --k;
-        ++k;
-        std::copy_backward(freq_.begin() + k, freq_.begin() + node, freq_.begin() + node + 1);
-        std::copy_backward(son_.begin() + k, son_.begin() + node, son_.begin() + node + 1);
-        freq_[k] = f;
-        son_[k] = i;
+    // Join the nodes in pairs from the front: the q-th joined node has positions 2q and 2q + 1 as children
+    // and goes after every node of a frequency up to its own. As the joined nodes come in order of
+    // frequency, the table is the merge of the leaves and the joined nodes, a leaf first where two are
+    // equal; built in one pass. A joined node outweighs its second child, so both children are in place
+    // before it is due; once the leaves run out, the next joined node is always ready.
+    int leaf = 0, joined = 0;
+    for (int p = 0; p < TableSize; ++p) {
+        const bool joinable = 2 * joined + 1 < p;
+        const unsigned join = joinable ? freq_[2 * joined] + freq_[2 * joined + 1] : 0;
+        if (leaf < SymbolCount && (!joinable || leafFreq[static_cast<std::size_t>(leaf)] <= join)) {
+            freq_[p] = leafFreq[static_cast<std::size_t>(leaf)];
+            son_[p] = leafSon[static_cast<std::size_t>(leaf)];
+            ++leaf;
+        } else {
+            freq_[p] = join;
+            son_[p] = 2 * joined;
+            ++joined;
+        }
     }
     for (int i = 0; i < TableSize; ++i) {
         const int k = son_[i];
