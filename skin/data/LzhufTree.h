@@ -95,9 +95,9 @@ public:
         do {
             for (int step = 0; step < ClimbRound; ++step, --at) {
                 const int c = *at;
-                const unsigned k = ++freq_[c];
-                if (k > freq_[c + 1]) {
-                    ClimbFrom(parent_[MoveUp(c, k)]);
+                const unsigned was = freq_[c]++;
+                if (was == freq_[c + 1]) {
+                    ClimbFrom(parent_[MoveUp(c, was)]);
                     return symbol;
                 }
             }
@@ -124,8 +124,8 @@ private:
     // Adds one to the frequency of node c and of each node above it, moving nodes as needed.
     void ClimbFrom(int c) {
         do {
-            const unsigned k = ++freq_[c];
-            if (k > freq_[c + 1]) c = MoveUp(c, k);
+            const unsigned was = freq_[c]++;
+            if (was == freq_[c + 1]) c = MoveUp(c, was);
             c = parent_[c];
         } while (c != 0);
     }
@@ -140,18 +140,19 @@ private:
     int LastBelow(int from, unsigned k) const;
     static constexpr int LookAhead = 32;
 
-    // One step of the update at node c, whose frequency has just grown to k: moves it past every node of
-    // lower frequency and returns where it now is.
-    int MoveUp(int c, unsigned k) {
-        // The nodes it passes hold k - 1 and come first (the table is ordered by frequency). Most runs of
+    // One step of the update at node c, whose frequency has just grown from `was`: moves it past every node
+    // of that frequency and returns where it now is.
+    int MoveUp(int c, unsigned was) {
+        const unsigned k = was + 1;
+        // The nodes it passes hold `was` and come first (the table is ordered by frequency). Most runs of
         // equal frequencies are short: count eight at once (the sentinels stop it); a longer run (a young
         // tree has one of 314 leaves) is counted further by LastBelow.
         const auto below = [&](int from) {
-            return (freq_[from] < k) + (freq_[from + 1] < k) + (freq_[from + 2] < k) + (freq_[from + 3] < k);
+            return (freq_[from] == was) + (freq_[from + 1] == was) + (freq_[from + 2] == was) + (freq_[from + 3] == was);
         };
         const int first = below(c + 1) + below(c + 5);
         const int l = first < 8 ? c + first : LastBelow(c + 9, k);
-        freq_[c] = freq_[l];
+        freq_[c] = was;
         freq_[l] = k;
 
         // A node's children are son and son + 1, a leaf's entry is son alone: written twice then, which
@@ -171,7 +172,8 @@ private:
 
     static constexpr int ClimbRound = 8;
     // Past the last node: sentinels for the eight nodes a move looks ahead, then the climb's padding:
-    // Padding counters at even positions, each followed by the largest value, so that none ever moves.
+    // Padding counters at even positions, each followed by the largest value, which a counter raised at most
+    // once a symbol never reaches: none ever moves.
     static constexpr int Sentinels = 8 + LookAhead;
     static constexpr int Padding = ClimbRound;
     static constexpr int FirstPadding = TableSize + Sentinels;
