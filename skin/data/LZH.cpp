@@ -17,36 +17,49 @@ constexpr std::size_t OutputChunk = 64 * 1024;
 constexpr std::size_t CopySlack = lzhuf::MaxMatch + 16;
 
 // Bits of the source, most significant first, left-aligned in a 64-bit word; past its end every bit is 0.
-// The source is either one block of memory or blocks delivered by a reader.
+// The source is either one block of memory or blocks delivered by a reader. Decoding works on a copy of
+// the reading position (a Cursor), which the compiler keeps in registers, and hands it back at the end.
 class BitInput {
 public:
-    BitInput(const std::uint8_t* data, std::size_t size) : next_(data), end_(data + size) {}
+    BitInput(const std::uint8_t* data, std::size_t size) { cursor.next = data, cursor.end = data + size; }
     explicit BitInput(const TLZH::Reader& read) : read_(&read) {}
 
-    std::uint64_t bits = 0; // left-aligned; below the held bits: zeros or the bits that follow
-    int count = 0;
+    struct Cursor {
+        std::uint64_t bits = 0; // left-aligned; below the held bits: zeros or the bits that follow
+        int count = 0;
+        const std::uint8_t* next = nullptr;
+        const std::uint8_t* end = nullptr;
+        BitInput* source = nullptr;
 
-    // At least 57 bits are held afterwards.
-    void Fill() {
-        if (end_ - next_ >= 8) {
-            std::uint64_t word;
-            std::memcpy(&word, next_, 8);
-            bits |= BigEndian(word) >> count;
-            next_ += (63 - count) >> 3;
-            count |= 56;
-        } else {
-            FillSlowly();
+        // At least 57 bits are held afterwards.
+        void Fill() {
+            if (end - next >= 8) {
+                std::uint64_t word;
+                std::memcpy(&word, next, 8);
+                bits |= BigEndian(word) >> count;
+                next += (63 - count) >> 3;
+                count |= 56;
+            } else {
+                *this = source->FillSlowly(*this);
+            }
         }
-    }
 
-    // The next `n` bits (1 <= n <= 16) as a number.
-    int Bits(int n) {
-        if (count < n) Fill();
-        const int value = static_cast<int>(bits >> (64 - n));
-        bits <<= n;
-        count -= n;
-        return value;
+        // The next `n` bits (1 <= n <= 16) as a number.
+        int Bits(int n) {
+            if (count < n) Fill();
+            const int value = static_cast<int>(bits >> (64 - n));
+            bits <<= n;
+            count -= n;
+            return value;
+        }
+    };
+
+    Cursor Start() {
+        Cursor at = cursor;
+        at.source = this;
+        return at;
     }
+    void Stop(const Cursor& at) { cursor = at; }
 
 private:
     static std::uint64_t BigEndian(std::uint64_t word) {
@@ -55,22 +68,22 @@ private:
     }
 
     // Near the end of a block: byte by byte, fetching the next block when one is due.
-    void FillSlowly() {
-        while (count <= 56) {
-            if (next_ == end_ && read_ && !ended_) {
+    Cursor FillSlowly(Cursor at) {
+        while (at.count <= 56) {
+            if (at.next == at.end && read_ && !ended_) {
                 const std::size_t got = std::min((*read_)(block_.data(), block_.size()), block_.size());
-                next_ = block_.data();
-                end_ = next_ + got;
+                at.next = block_.data();
+                at.end = at.next + got;
                 ended_ = got == 0;
             }
-            const std::uint64_t byte = next_ < end_ ? *next_++ : 0;
-            bits |= byte << (56 - count);
-            count += 8;
+            const std::uint64_t byte = at.next < at.end ? *at.next++ : 0;
+            at.bits |= byte << (56 - at.count);
+            at.count += 8;
         }
+        return at;
     }
 
-    const std::uint8_t* next_ = nullptr;
-    const std::uint8_t* end_ = nullptr;
+    Cursor cursor;
     const TLZH::Reader* read_ = nullptr;
     bool ended_ = false;
     std::array<std::uint8_t, BlockSize> block_;
@@ -85,9 +98,10 @@ std::uint8_t InitialRingByte(std::ptrdiff_t fromOutputStart) {
 // Decodes symbols into `out` until it reaches `stop` (a match may run up to 59 bytes past it) and returns
 // the new end. The output itself is the sliding window: the 4096 bytes before `out` are the ring, except
 // that before `start` (the first byte ever decoded, when it lies in this buffer) lies the initial ring.
-std::uint8_t* DecodeSymbols(lzhuf::Tree& tree, BitInput& input, std::uint8_t* out, const std::uint8_t* stop,
+std::uint8_t* DecodeSymbols(lzhuf::Tree& tree, BitInput& source, std::uint8_t* out, const std::uint8_t* stop,
                             const std::uint8_t* start) {
     const auto& positions = lzhuf::PositionDecoding();
+    BitInput::Cursor input = source.Start();
     while (out < stop) {
         const int symbol = tree.Decode(input);
         if (symbol < 256) {
@@ -122,6 +136,7 @@ std::uint8_t* DecodeSymbols(lzhuf::Tree& tree, BitInput& input, std::uint8_t* ou
         }
         out += length;
     }
+    source.Stop(input);
     return out;
 }
 
