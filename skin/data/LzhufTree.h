@@ -87,11 +87,17 @@ public:
             Update(symbol);
             return symbol;
         }
-        // Climb the walked path while no node moves; after a move the path above it is another one. The
-        // climb goes in rounds of a fixed number of steps, which the processor foresees; past the root it
-        // steps on padding that no move can come from.
-        path[depth] = static_cast<std::int16_t>(position);
-        const std::int16_t* at = path + depth;
+        // Climb from the leaf up the walked path while no node moves; after a move the path above it is
+        // another one. Above the leaf the climb goes in rounds of a fixed number of steps, which the
+        // processor foresees; past the root it steps on padding that no move can come from.
+        {
+            const unsigned was = freq_[position]++;
+            if (was == freq_[position + 1]) {
+                ClimbFrom(parent_[MoveUp(position, was)]);
+                return symbol;
+            }
+        }
+        const std::int16_t* at = path + depth - 1;
         do {
             for (int step = 0; step < ClimbRound; ++step, --at) {
                 const int c = *at;
