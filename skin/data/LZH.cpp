@@ -21,7 +21,10 @@ constexpr std::size_t CopySlack = lzhuf::MaxMatch + 16;
 // the reading position (a Cursor), which the compiler keeps in registers, and hands it back at the end.
 class BitInput {
 public:
-    BitInput(const std::uint8_t* data, std::size_t size) { cursor.next = data, cursor.end = data + size; }
+    BitInput(const std::uint8_t* data, std::size_t size) {
+        cursor.next = data;
+        cursor.end = data + size;
+    }
     explicit BitInput(const TLZH::Reader& read) : read_(&read) {}
 
     struct Cursor {

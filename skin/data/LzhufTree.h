@@ -154,7 +154,8 @@ private:
         // equal frequencies are short: count eight at once (the sentinels stop it); a longer run (a young
         // tree has one of 314 leaves) is counted further by LastBelow.
         const auto below = [&](int from) {
-            return (freq_[from] == was) + (freq_[from + 1] == was) + (freq_[from + 2] == was) + (freq_[from + 3] == was);
+            return (freq_[from] == was) + (freq_[from + 1] == was) + (freq_[from + 2] == was) +
+                   (freq_[from + 3] == was);
         };
         const int first = below(c + 1) + below(c + 5);
         const int l = first < 8 ? c + first : LastBelow(c + 9, k);
