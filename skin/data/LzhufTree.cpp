@@ -1,7 +1,5 @@
 #include "skin/data/LzhufTree.h"
 
-#include <algorithm>
-
 namespace lzhuf {
 
 const std::array<std::uint8_t, 64> PositionCodeLength = {

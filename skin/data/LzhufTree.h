@@ -3,7 +3,6 @@
 // of a match position.
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -90,23 +89,11 @@ public:
         // Climb from the leaf up the walked path while no node moves; after a move the path above it is
         // another one. Above the leaf the climb goes in rounds of a fixed number of steps, which the
         // processor foresees; past the root it steps on padding that no move can come from.
-        {
-            const unsigned was = freq_[position]++;
-            if (was == freq_[position + 1]) {
-                ClimbFrom(parent_[MoveUp(position, was)]);
-                return symbol;
-            }
-        }
+        if (RaiseMoved(position)) return symbol;
         const std::int16_t* at = path + depth - 1;
         do {
-            for (int step = 0; step < ClimbRound; ++step, --at) {
-                const int c = *at;
-                const unsigned was = freq_[c]++;
-                if (was == freq_[c + 1]) {
-                    ClimbFrom(parent_[MoveUp(c, was)]);
-                    return symbol;
-                }
-            }
+            for (int step = 0; step < ClimbRound; ++step, --at)
+                if (RaiseMoved(*at)) return symbol;
         } while (at >= path);
         return symbol;
     }
@@ -126,6 +113,15 @@ private:
         std::int16_t position;
         std::uint8_t used;
     };
+
+    // Adds one to the frequency of node c. When that moves it, finishes the update along its new parents
+    // and returns true.
+    bool RaiseMoved(int c) {
+        const unsigned was = freq_[c]++;
+        if (was != freq_[c + 1]) return false;
+        ClimbFrom(parent_[MoveUp(c, was)]);
+        return true;
+    }
 
     // Adds one to the frequency of node c and of each node above it, moving nodes as needed.
     void ClimbFrom(int c) {
