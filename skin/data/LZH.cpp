@@ -98,15 +98,18 @@ std::uint8_t InitialRingByte(std::ptrdiff_t fromOutputStart) {
     return ring < lzhuf::RingStart ? ' ' : 0;
 }
 
-// Decodes symbols into `out` until it reaches `stop` (a match may run up to 59 bytes past it) and returns
-// the new end. The output itself is the sliding window: the 4096 bytes before `out` are the ring, except
-// that before `start` (the first byte ever decoded, when it lies in this buffer) lies the initial ring.
-std::uint8_t* DecodeSymbols(lzhuf::Tree& tree, BitInput& source, std::uint8_t* out, const std::uint8_t* stop,
-                            const std::uint8_t* start) {
+// Decodes up to `symbols` symbols into `out`, stopping once it reaches `stop` (a match may run up to 59 bytes
+// past it), and returns the new end; counts down `symbols` and counts the leaves that moved. The output
+// itself is the sliding window: the 4096 bytes before `out` are the ring, except that before `start` (the
+// first byte ever decoded, when it lies in this buffer) lies the initial ring.
+template <lzhuf::Tree::Climb way>
+std::uint8_t* DecodeRun(lzhuf::Tree& tree, BitInput::Cursor& at, std::uint8_t* out, const std::uint8_t* stop,
+                        const std::uint8_t* start, int& symbols, int& leafMoves) {
     const auto& positions = lzhuf::PositionDecoding();
-    BitInput::Cursor input = source.Start();
-    while (out < stop) {
-        const int symbol = tree.Decode(input);
+    BitInput::Cursor input = at;
+    int left = symbols, moves = 0;
+    for (; left > 0 && out < stop; --left) {
+        const int symbol = tree.Decode<way>(input, moves);
         if (symbol < 256) {
             *out++ = static_cast<std::uint8_t>(symbol);
             continue;
@@ -138,6 +141,28 @@ std::uint8_t* DecodeSymbols(lzhuf::Tree& tree, BitInput& source, std::uint8_t* o
             for (; k < length; k += 8) std::memcpy(out + k, out + k - span, 8);
         }
         out += length;
+    }
+    at = input;
+    symbols = left;
+    leafMoves = moves;
+    return out;
+}
+
+// Decodes symbols into `out` until it reaches `stop` and returns the new end (see DecodeRun). The tree's
+// update climbs in the way that suited the run of symbols before.
+std::uint8_t* DecodeSymbols(lzhuf::Tree& tree, BitInput& source, std::uint8_t* out, const std::uint8_t* stop,
+                            const std::uint8_t* start) {
+    using Climb = lzhuf::Tree::Climb;
+    constexpr int RunSymbols = 256;
+    BitInput::Cursor input = source.Start();
+    Climb climb = Climb::AlongPath;
+    while (out < stop) {
+        int symbols = RunSymbols, leafMoves = 0;
+        if (climb == Climb::FromLeaf)
+            out = DecodeRun<Climb::FromLeaf>(tree, input, out, stop, start, symbols, leafMoves);
+        else
+            out = DecodeRun<Climb::AlongPath>(tree, input, out, stop, start, symbols, leafMoves);
+        climb = lzhuf::Tree::ClimbFor(leafMoves, RunSymbols - symbols);
     }
     source.Stop(input);
     return out;

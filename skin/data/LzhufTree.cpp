@@ -42,19 +42,23 @@ void Tree::Reset() {
         son_[j] = i;
         parent_[i] = parent_[i + 1] = j;
     }
-    for (int i = TableSize; i < FirstPadding; ++i) freq_[i] = 0xFFFF;
-    for (int i = 0; i < Padding; ++i) {
-        const int padding = FirstPadding + 2 * i;
-        path_[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(padding);
-        freq_[static_cast<std::size_t>(padding)] = 0;
-        freq_[static_cast<std::size_t>(padding + 1)] = ~0u;
-    }
-    parent_[Root] = 0;
+    for (int i = TableSize; i < Pad; ++i) freq_[i] = 0xFFFF;
+    freq_[Pad + 1] = ~0u;
+    for (int i = 0; i < ClimbRound; ++i) path_[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(PathPadding + 2 * i);
+    ResetCounters();
+    parent_[Root] = Pad;
+    parent_[Pad] = Pad;
     topWhole_ = topStale_ = true;
+}
+
+void Tree::ResetCounters() {
+    for (int i = 0; i < ClimbRound; ++i) freq_[static_cast<std::size_t>(PathPadding + 2 * i)] = 0;
+    freq_[Pad] = 0;
 }
 
 void Tree::Rebuild() {
     topWhole_ = topStale_ = true;
+    ResetCounters();
     // The leaves in order, their frequencies halved (rounded up): the order stays.
     std::array<unsigned, SymbolCount> leafFreq;
     std::array<int, SymbolCount> leafSon;

@@ -48,11 +48,20 @@ public:
         ClimbFrom(parent_[symbol + TableSize]);
     }
 
-    // Decodes one symbol and updates the tree for it. The walk from the root takes one bit per level
-    // (0: son, 1: son + 1) from a source that holds its next bits left-aligned in `bits.bits` (`bits.count`
-    // of them) and tops them up to at least 57 with `bits.Fill()`. The first levels come from a table of the
-    // tree's top, whose entries are rebuilt when a node they pass has moved.
-    template <class Bits> int Decode(Bits& bits) {
+    // How a decoding update climbs from the leaf; the tree is the same either way (see ClimbAlongPath and
+    // ClimbFromLeaf).
+    enum class Climb { AlongPath, FromLeaf };
+    // The way that suits data on which `leafMoves` of the last `symbols` decoded leaves moved.
+    static Climb ClimbFor(int leafMoves, int symbols) {
+        return leafMoves * 100 > symbols * NoisyPercent ? Climb::FromLeaf : Climb::AlongPath;
+    }
+
+    // Decodes one symbol and updates the tree for it, adding one to `leafMoves` when its leaf moved. The walk
+    // from the root takes one bit per level (0: son, 1: son + 1) from a source that holds its next bits
+    // left-aligned in `bits.bits` (`bits.count` of them) and tops them up to at least 57 with `bits.Fill()`.
+    // The first levels come from a table of the tree's top, whose entries are rebuilt when a node they pass
+    // has moved.
+    template <Climb way, class Bits> int Decode(Bits& bits, int& leafMoves) {
         if (topStale_) RefreshTop();
         bits.Fill();
         std::uint64_t window = bits.bits;
@@ -60,8 +69,8 @@ public:
         const TopEntry& top = top_[window >> (64 - TopBits)];
         window <<= top.used;
         held -= top.used;
-        std::int16_t* const path = path_.data() + Padding;
-        std::memcpy(path, top.path.data(), sizeof top.path);
+        std::int16_t* const path = path_.data() + ClimbRound;
+        if constexpr (way == Climb::AlongPath) std::memcpy(path, top.path.data(), sizeof top.path);
         int depth = top.used;
         int position = top.position;
         int node = son_[position];
@@ -73,7 +82,8 @@ public:
                 window = bits.bits;
                 held = bits.count;
             }
-            path[depth++] = static_cast<std::int16_t>(position);
+            if constexpr (way == Climb::AlongPath) path[depth] = static_cast<std::int16_t>(position);
+            ++depth;
             position = node + static_cast<int>(window >> 63);
             node = son_[position];
             window <<= 1;
@@ -86,15 +96,10 @@ public:
             Update(symbol);
             return symbol;
         }
-        // Climb from the leaf up the walked path while no node moves; after a move the path above it is
-        // another one. Above the leaf the climb goes in rounds of a fixed number of steps, which the
-        // processor foresees; past the root it steps on padding that no move can come from.
-        if (RaiseMoved(position)) return symbol;
-        const std::int16_t* at = path + depth - 1;
-        do {
-            for (int step = 0; step < ClimbRound; ++step, --at)
-                if (RaiseMoved(*at)) return symbol;
-        } while (at >= path);
+        if constexpr (way == Climb::FromLeaf)
+            leafMoves += ClimbFromLeaf(position, depth);
+        else
+            leafMoves += ClimbAlongPath(position, path, depth);
         return symbol;
     }
 
@@ -106,6 +111,8 @@ public:
 private:
     // Six bits measured best: a larger table is invalidated and rebuilt too often on noisy data.
     static constexpr int TopBits = 6;
+    // Measured: from about a third of leaves moving on, climbing from the leaf is faster.
+    static constexpr int NoisyPercent = 35;
     // Where the first TopBits bits lead from the root: the position reached and how many bits that took
     // (fewer when a leaf comes first).
     struct TopEntry {
@@ -114,13 +121,53 @@ private:
         std::uint8_t used;
     };
 
-    // Adds one to the frequency of node c. When that moves it, finishes the update along its new parents
-    // and returns true.
-    bool RaiseMoved(int c) {
+    // Two ways to update the tree after decoding the leaf at position c, `depth` levels below the root
+    // along `path`. They differ only in speed; each returns whether the leaf moved.
+    //
+    // On noisy data whether the leaf moves is a coin toss, and asking costs a mispredicted branch: the leaf
+    // is moved without asking (to where it is, when no node of its frequency follows it), and the climb
+    // goes on from its parent.
+    bool ClimbFromLeaf(int c, int depth) {
+        const unsigned was = freq_[c]++;
+        const int l = MoveUp(c, was);
+        ClimbCounted(parent_[l], depth);
+        return l != c;
+    }
+
+    // Elsewhere most leaves stay where they are: the climb follows the walked path, whose positions are
+    // known ahead, while no node moves; after a move the path above it is another one. Above the leaf it
+    // goes in rounds of a fixed number of steps, which the processor foresees; past the root it steps on
+    // the path's padding.
+    bool ClimbAlongPath(int c, const std::int16_t* path, int depth) {
+        if (RaiseMoved(c, depth)) return true;
+        const std::int16_t* at = path + depth - 1;
+        do {
+            for (int step = 0; step < ClimbRound; ++step, --at)
+                if (RaiseMoved(*at, static_cast<int>(at - path))) return false;
+        } while (at >= path);
+        return false;
+    }
+
+    // Adds one to the frequency of node c, `depth` levels below the root. When that moves it, finishes the
+    // update along its new parents and returns true.
+    bool RaiseMoved(int c, int depth) {
         const unsigned was = freq_[c]++;
         if (was != freq_[c + 1]) return false;
-        ClimbFrom(parent_[MoveUp(c, was)]);
+        ClimbCounted(parent_[MoveUp(c, was)], depth);
         return true;
+    }
+
+    // The climb from node c, the parent of a node that has just moved from `depth` levels below the root.
+    // The node moved to is rarely deeper than it was, so about `depth` nodes lie above c: that many steps
+    // are taken without looking where they lead, past the root onto the padding node, whose parent is
+    // itself. Only then is the climb checked for its end.
+    void ClimbCounted(int c, int depth) {
+        for (; depth > 0; --depth) {
+            const unsigned was = freq_[c]++;
+            if (was == freq_[c + 1]) c = MoveUp(c, was);
+            c = parent_[c];
+        }
+        if (c != Pad) ClimbFrom(c);
     }
 
     // Adds one to the frequency of node c and of each node above it, moving nodes as needed.
@@ -129,7 +176,7 @@ private:
             const unsigned was = freq_[c]++;
             if (was == freq_[c + 1]) c = MoveUp(c, was);
             c = parent_[c];
-        } while (c != 0);
+        } while (c != Pad);
     }
 
     void Rebuild();
@@ -169,19 +216,22 @@ private:
         parent_[s] = c;
         parent_[s + (s < TableSize)] = c;
         son_[c] = s;
-        if (topRange_[c].count | topRange_[l].count) TopMoved(c, l);
+        if ((topRange_[c].count | topRange_[l].count) && l != c) TopMoved(c, l);
         return l;
     }
 
+    // Past the last node, sentinels stop a move's look ahead. Among them, counters that never move: raised
+    // at most a few times a symbol and reset by every rebuild, they never reach the sentinel that follows
+    // each. PathPadding + 2 * i (i < ClimbRound) are where a climb along the path steps past the root. Pad,
+    // the root's parent, is its own parent and lies beyond the leaves' entries in parent_; as a climb may
+    // raise it many times a symbol, it is followed by the largest value.
     static constexpr int ClimbRound = 8;
-    // Past the last node: sentinels for the eight nodes a move looks ahead, then the climb's padding:
-    // Padding counters at even positions, each followed by the largest value, which a counter raised at most
-    // once a symbol never reaches: none ever moves.
-    static constexpr int Sentinels = 8 + LookAhead;
-    static constexpr int Padding = ClimbRound;
-    static constexpr int FirstPadding = TableSize + Sentinels;
-    std::array<unsigned, FirstPadding + 2 * Padding> freq_;
-    std::array<int, TableSize + SymbolCount> parent_;    // [TableSize + s]: leaf of symbol s
+    static constexpr int PathPadding = TableSize + 8 + LookAhead;
+    static constexpr int Pad = TableSize + SymbolCount;
+    static_assert(PathPadding + 2 * ClimbRound <= Pad);
+    void ResetCounters();
+    std::array<unsigned, Pad + 2> freq_;
+    std::array<int, Pad + 1> parent_;                    // [TableSize + s]: leaf of symbol s
     std::array<int, TableSize> son_;
     std::array<TopEntry, 1 << TopBits> top_;
     // The entries whose walk passed through a position (count 0: none did). The entries passing through
@@ -194,10 +244,9 @@ private:
     int movedCount_ = 0;
     bool topWhole_ = false;                              // the whole table is to be rebuilt
     bool topStale_ = true;
-    // The positions a decoding walk passed, root first, from path_[Padding] on: its update climbs back
-    // along them (a walk passes each internal node at most once). Before them the padding's positions,
-    // where a climb steps past the root.
-    std::array<std::int16_t, Padding + SymbolCount> path_;
+    // The positions a decoding walk passed, root first, from path_[ClimbRound] on (a walk passes each
+    // internal node at most once). Before them the path's padding.
+    std::array<std::int16_t, ClimbRound + SymbolCount> path_;
 };
 
 } // namespace lzhuf
