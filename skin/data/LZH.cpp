@@ -103,13 +103,11 @@ std::uint8_t InitialRingByte(std::ptrdiff_t fromOutputStart) {
 // itself is the sliding window: the 4096 bytes before `out` are the ring, except that before `start` (the
 // first byte ever decoded, when it lies in this buffer) lies the initial ring.
 template <lzhuf::Tree::Climb way>
-std::uint8_t* DecodeRun(lzhuf::Tree& tree, BitInput::Cursor& at, std::uint8_t* out, const std::uint8_t* stop,
+std::uint8_t* DecodeRun(lzhuf::Tree& tree, BitInput::Cursor& input, std::uint8_t* out, const std::uint8_t* stop,
                         const std::uint8_t* start, int& symbols, int& leafMoves) {
     const auto& positions = lzhuf::PositionDecoding();
-    BitInput::Cursor input = at;
-    int left = symbols, moves = 0;
-    for (; left > 0 && out < stop; --left) {
-        const int symbol = tree.Decode<way>(input, moves);
+    for (; symbols > 0 && out < stop; --symbols) {
+        const int symbol = tree.Decode<way>(input, leafMoves);
         if (symbol < 256) {
             *out++ = static_cast<std::uint8_t>(symbol);
             continue;
@@ -142,9 +140,6 @@ std::uint8_t* DecodeRun(lzhuf::Tree& tree, BitInput::Cursor& at, std::uint8_t* o
         }
         out += length;
     }
-    at = input;
-    symbols = left;
-    leafMoves = moves;
     return out;
 }
 

@@ -162,21 +162,21 @@ private:
     // are taken without looking where they lead, past the root onto the padding node, whose parent is
     // itself. Only then is the climb checked for its end.
     void ClimbCounted(int c, int depth) {
-        for (; depth > 0; --depth) {
-            const unsigned was = freq_[c]++;
-            if (was == freq_[c + 1]) c = MoveUp(c, was);
-            c = parent_[c];
-        }
+        for (; depth > 0; --depth) c = RaiseNode(c);
         if (c != Pad) ClimbFrom(c);
     }
 
     // Adds one to the frequency of node c and of each node above it, moving nodes as needed.
     void ClimbFrom(int c) {
-        do {
-            const unsigned was = freq_[c]++;
-            if (was == freq_[c + 1]) c = MoveUp(c, was);
-            c = parent_[c];
-        } while (c != Pad);
+        do c = RaiseNode(c);
+        while (c != Pad);
+    }
+
+    // Adds one to the frequency of node c, moving it as needed, and returns its parent.
+    int RaiseNode(int c) {
+        const unsigned was = freq_[c]++;
+        if (was == freq_[c + 1]) c = MoveUp(c, was);
+        return parent_[c];
     }
 
     void Rebuild();
@@ -190,7 +190,7 @@ private:
     static constexpr int LookAhead = 32;
 
     // One step of the update at node c, whose frequency has just grown from `was`: moves it past every node
-    // of that frequency and returns where it now is.
+    // of that frequency (if none follows, it stays) and returns where it now is.
     int MoveUp(int c, unsigned was) {
         const unsigned k = was + 1;
         // The nodes it passes hold `was` and come first (the table is ordered by frequency). Most runs of
