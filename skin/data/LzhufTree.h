@@ -226,7 +226,9 @@ private:
     // the root's parent, is its own parent and lies beyond the leaves' entries in parent_; as a climb may
     // raise it many times a symbol, it is followed by the largest value.
     static constexpr int ClimbRound = 8;
-    static constexpr int PathPadding = TableSize + 8 + LookAhead;
+    // The sentinels: the eight nodes a move counts, then LastBelow's look-ahead.
+    static constexpr int Sentinels = 8 + LookAhead;
+    static constexpr int PathPadding = TableSize + Sentinels;
     static constexpr int Pad = TableSize + SymbolCount;
     static_assert(PathPadding + 2 * ClimbRound <= Pad);
     void ResetCounters();
