@@ -31,7 +31,9 @@ for t in $targets; do
   exe=$(find "$dir" -type f -name "$t" -perm -u+x | head -n 1)
   # The bitmap decoder promises no large allocation for small input: any allocation over 32 MB is a fault.
   limits=(-rss_limit_mb=2048); [ "$t" = fuzz_bmp ] && limits+=(-malloc_limit_mb=32)
-  out=$("$exe" -max_total_time="$seconds" "${limits[@]}" -timeout=10 -print_final_stats=1 \
+  # Mutations go mostly to inputs that run fast: a slow unit (one that decodes 128 KiB, say) stays in the
+  # corpus and is still mutated, only less often than the quick ones.
+  out=$("$exe" -max_total_time="$seconds" "${limits[@]}" -entropic_scale_per_exec_time=1 -timeout=10 -print_final_stats=1 \
         -artifact_prefix="$dir/crash-$t-" "${args[@]}" 2>&1)
   rc=$?
   runs=$(echo "$out" | sed -n 's/^stat::number_of_executed_units: *//p')
