@@ -22,6 +22,9 @@ option(GRV_SANITIZE "Build host code with AddressSanitizer and UndefinedBehavior
 if(GRV_HOST AND GRV_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    add_compile_options(-fsanitize-ignorelist=${PROJECT_SOURCE_DIR}/skin/data/LzhufTree.ignorelist)
+  endif()
 endif()
 
 # GoogleTest from Debian's source package, built in each tree (it builds with mingw too).

@@ -1,5 +1,8 @@
 #include "skin/data/LzhufTree.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace lzhuf {
 
 const std::array<std::uint8_t, 64> PositionCodeLength = {
@@ -104,14 +107,13 @@ int Tree::LastBelow(int from, unsigned k) const {
     if (below < LookAhead) return from + below - 1;
     from += LookAhead;
     // Then by halves, without branches: which half holds the end of the run is as good as a coin toss.
-    const unsigned* base = freq_.data() + from;
     int n = TableSize + 1 - from;
     while (n > 1) {
         const int half = n / 2;
-        base += static_cast<int>(base[half - 1] < k) * half;
+        from += static_cast<int>(freq_[from + half - 1] < k) * half;
         n -= half;
     }
-    return static_cast<int>(base - freq_.data()) + (*base < k) - 1;
+    return from + (freq_[from] < k) - 1;
 }
 
 void Tree::BuildTopEntry(int bits) {
@@ -130,7 +132,7 @@ void Tree::BuildTopEntry(int bits) {
 
 void Tree::RefreshTop() {
     if (topWhole_) {
-        topRange_.fill({});
+        std::ranges::fill(topRange_, TopRange{});
         for (int bits = 0; bits < (1 << TopBits); ++bits) BuildTopEntry(bits);
     } else {
         // A run may be rebuilt twice when runs nest; every entry is built from the tree as it is now.
@@ -146,7 +148,7 @@ void Tree::TopMoved(int c, int l) {
     for (const int position : {c, l}) {
         const TopRange range = topRange_[position];
         if (range.count == 0) continue;
-        if (movedCount_ == static_cast<int>(moved_.size()))
+        if (movedCount_ == static_cast<int>(std::size(moved_)))
             topWhole_ = true;
         else
             moved_[movedCount_++] = range;

@@ -69,8 +69,7 @@ public:
         const TopEntry& top = top_[window >> (64 - TopBits)];
         window <<= top.used;
         held -= top.used;
-        std::int16_t* const path = path_.data() + ClimbRound;
-        if constexpr (way == Climb::AlongPath) std::memcpy(path, top.path.data(), sizeof top.path);
+        if constexpr (way == Climb::AlongPath) std::memcpy(path_ + ClimbRound, top.path, sizeof top.path);
         int depth = top.used;
         int position = top.position;
         int node = son_[position];
@@ -82,7 +81,8 @@ public:
                 window = bits.bits;
                 held = bits.count;
             }
-            if constexpr (way == Climb::AlongPath) path[depth] = static_cast<std::int16_t>(position);
+            if constexpr (way == Climb::AlongPath)
+                path_[ClimbRound + depth] = static_cast<std::int16_t>(position);
             ++depth;
             position = node + static_cast<int>(window >> 63);
             node = son_[position];
@@ -99,7 +99,7 @@ public:
         if constexpr (way == Climb::FromLeaf)
             leafMoves += ClimbFromLeaf(position, depth);
         else
-            leafMoves += ClimbAlongPath(position, path, depth);
+            leafMoves += ClimbAlongPath(position, depth);
         return symbol;
     }
 
@@ -116,13 +116,13 @@ private:
     // Where the first TopBits bits lead from the root: the position reached and how many bits that took
     // (fewer when a leaf comes first).
     struct TopEntry {
-        std::array<std::int16_t, TopBits> path; // the positions passed, root first
+        std::int16_t path[TopBits]; // the positions passed, root first
         std::int16_t position;
         std::uint8_t used;
     };
 
     // Two ways to update the tree after decoding the leaf at position c, `depth` levels below the root
-    // along `path`. They differ only in speed; each returns whether the leaf moved.
+    // along the walk's path. They differ only in speed; each returns whether the leaf moved.
     //
     // On noisy data whether the leaf moves is a coin toss, and asking costs a mispredicted branch: the leaf
     // is moved without asking (to where it is, when no node of its frequency follows it), and the climb
@@ -138,13 +138,13 @@ private:
     // known ahead, while no node moves; after a move the path above it is another one. Above the leaf it
     // goes in rounds of a fixed number of steps, which the processor foresees; past the root it steps on
     // the path's padding.
-    bool ClimbAlongPath(int c, const std::int16_t* path, int depth) {
+    bool ClimbAlongPath(int c, int depth) {
         if (RaiseMoved(c, depth)) return true;
-        const std::int16_t* at = path + depth - 1;
+        int at = depth - 1;
         do {
             for (int step = 0; step < ClimbRound; ++step, --at)
-                if (RaiseMoved(*at, static_cast<int>(at - path))) return false;
-        } while (at >= path);
+                if (RaiseMoved(path_[ClimbRound + at], at)) return false;
+        } while (at >= 0);
         return false;
     }
 
@@ -232,23 +232,25 @@ private:
     static constexpr int Pad = TableSize + SymbolCount;
     static_assert(PathPadding + 2 * ClimbRound <= Pad);
     void ResetCounters();
-    std::array<unsigned, Pad + 2> freq_;
-    std::array<int, Pad + 1> parent_;                    // [TableSize + s]: leaf of symbol s
-    std::array<int, TableSize> son_;
-    std::array<TopEntry, 1 << TopBits> top_;
+    // Plain arrays, so that a build with the bounds sanitizer checks every index against the array it
+    // indexes (it does not see into std::array).
+    unsigned freq_[Pad + 2];
+    int parent_[Pad + 1];                                // [TableSize + s]: leaf of symbol s
+    int son_[TableSize];
+    TopEntry top_[1 << TopBits];
     // The entries whose walk passed through a position (count 0: none did). The entries passing through
     // a node share the bits that lead to it, so they are one run of the table.
     struct TopRange {
         std::uint16_t first = 0, count = 0;
     };
-    std::array<TopRange, TableSize + 1> topRange_{};
-    std::array<TopRange, 16> moved_{};                   // runs to rebuild before the next walk
+    TopRange topRange_[TableSize + 1]{};
+    TopRange moved_[16]{};                               // runs to rebuild before the next walk
     int movedCount_ = 0;
     bool topWhole_ = false;                              // the whole table is to be rebuilt
     bool topStale_ = true;
     // The positions a decoding walk passed, root first, from path_[ClimbRound] on (a walk passes each
     // internal node at most once). Before them the path's padding.
-    std::array<std::int16_t, ClimbRound + SymbolCount> path_;
+    std::int16_t path_[ClimbRound + SymbolCount];
 };
 
 } // namespace lzhuf
