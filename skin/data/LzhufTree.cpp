@@ -47,7 +47,7 @@ void Tree::Reset() {
     }
     for (int i = TableSize; i < Pad; ++i) freq_[i] = 0xFFFF;
     freq_[Pad + 1] = ~0u;
-    for (int i = 0; i < ClimbRound; ++i) path_[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(PathPadding + 2 * i);
+    for (int i = 0; i < ClimbRound; ++i) path_[i] = static_cast<std::int16_t>(PathPadding + 2 * i);
     ResetCounters();
     parent_[Root] = Pad;
     parent_[Pad] = Pad;
@@ -55,7 +55,7 @@ void Tree::Reset() {
 }
 
 void Tree::ResetCounters() {
-    for (int i = 0; i < ClimbRound; ++i) freq_[static_cast<std::size_t>(PathPadding + 2 * i)] = 0;
+    for (int i = 0; i < ClimbRound; ++i) freq_[PathPadding + 2 * i] = 0;
     freq_[Pad] = 0;
 }
 
@@ -63,12 +63,12 @@ void Tree::Rebuild() {
     topWhole_ = topStale_ = true;
     ResetCounters();
     // The leaves in order, their frequencies halved (rounded up): the order stays.
-    std::array<unsigned, SymbolCount> leafFreq;
-    std::array<int, SymbolCount> leafSon;
+    unsigned leafFreq[SymbolCount];
+    int leafSon[SymbolCount];
     for (int i = 0, j = 0; i < TableSize; ++i) {
         if (son_[i] >= TableSize) {
-            leafFreq[static_cast<std::size_t>(j)] = (freq_[i] + 1) / 2;
-            leafSon[static_cast<std::size_t>(j)] = son_[i];
+            leafFreq[j] = (freq_[i] + 1) / 2;
+            leafSon[j] = son_[i];
             ++j;
         }
     }
@@ -81,9 +81,9 @@ void Tree::Rebuild() {
     for (int p = 0; p < TableSize; ++p) {
         const bool joinable = 2 * joined + 1 < p;
         const unsigned join = joinable ? freq_[2 * joined] + freq_[2 * joined + 1] : 0;
-        if (leaf < SymbolCount && (!joinable || leafFreq[static_cast<std::size_t>(leaf)] <= join)) {
-            freq_[p] = leafFreq[static_cast<std::size_t>(leaf)];
-            son_[p] = leafSon[static_cast<std::size_t>(leaf)];
+        if (leaf < SymbolCount && (!joinable || leafFreq[leaf] <= join)) {
+            freq_[p] = leafFreq[leaf];
+            son_[p] = leafSon[leaf];
             ++leaf;
         } else {
             freq_[p] = join;
@@ -103,7 +103,7 @@ void Tree::Rebuild() {
 int Tree::LastBelow(int from, unsigned k) const {
     // Most runs end within the next LookAhead nodes: counted at once, as the table is ordered.
     int below = 0;
-    for (int i = 0; i < LookAhead; ++i) below += freq_[static_cast<std::size_t>(from + i)] < k;
+    for (int i = 0; i < LookAhead; ++i) below += freq_[from + i] < k;
     if (below < LookAhead) return from + below - 1;
     from += LookAhead;
     // Then by halves, without branches: which half holds the end of the run is as good as a coin toss.
@@ -117,12 +117,12 @@ int Tree::LastBelow(int from, unsigned k) const {
 }
 
 void Tree::BuildTopEntry(int bits) {
-    TopEntry& entry = top_[static_cast<std::size_t>(bits)];
+    TopEntry& entry = top_[bits];
     int position = Root, used = 0;
     while (used < TopBits && son_[position] < TableSize) {
         const int span = 1 << (TopBits - used);
         topRange_[position] = {static_cast<std::uint16_t>(bits & -span), static_cast<std::uint16_t>(span)};
-        entry.path[static_cast<std::size_t>(used)] = static_cast<std::int16_t>(position);
+        entry.path[used] = static_cast<std::int16_t>(position);
         position = son_[position] + ((bits >> (TopBits - 1 - used)) & 1);
         ++used;
     }
