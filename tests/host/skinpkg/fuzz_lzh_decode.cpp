@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < 4 && i < size; ++i) head |= static_cast<std::uint32_t>(data[i]) << (8 * i);
     const std::size_t start = std::min<std::size_t>(size, 4);
     const std::size_t stream = size - start;
-    const std::uint32_t count = std::min<std::uint32_t>(head & 0x1FFFF, static_cast<std::uint32_t>(48 * stream));
+    const std::uint32_t count =
+        std::min<std::uint32_t>(head & 0x1FFFF, static_cast<std::uint32_t>(48 * stream));
     const bool wholeOnly = (head >> 17) & 1;
     const std::size_t piece = 0x4000 - (head >> 18);
 
